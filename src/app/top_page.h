@@ -1,0 +1,2 @@
+#pragma once
+// Placeholder: the title bar lands with the search window.
