@@ -7,7 +7,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev
   clang libclang-rt-14-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick fonts-dejavu-core
-  iproute2 util-linux procps
+  iproute2 util-linux procps python3
 )
 missing=()
 for p in "${packages[@]}"; do

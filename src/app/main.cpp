@@ -1,6 +1,13 @@
+#include "showsearch.h"
+#include "zv_resources.h"
+
 #include <QApplication>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    zvInitResources();
+    showsearch w;
+    w.show();
+    return app.exec();
 }

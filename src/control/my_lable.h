@@ -1,0 +1,37 @@
+#pragma once
+
+// Title strip of the settings windows: a title with a close button; dragging
+// the strip moves its window.
+
+#include <QLabel>
+#include <QPoint>
+#include <QString>
+
+class QPushButton;
+
+class myLable : public QLabel
+{
+    Q_OBJECT
+
+public:
+    myLable(QString title, QWidget* parent, bool withClose);
+
+    QLabel* titleLabel() const { return m_titleLabel; }
+    QPushButton* closeButton() const { return m_closeButton; }
+
+public slots:
+    void closeWidget();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QString m_title;
+    bool m_withClose = false;
+    bool m_dragging = false;
+    QPoint m_lastPos;
+    QLabel* m_titleLabel = nullptr;
+    QPushButton* m_closeButton = nullptr;
+};

@@ -1,0 +1,142 @@
+#include "pop_page.h"
+
+#include "my_lable.h"
+#include "onlyfun.h"
+#include "settings_page_frame.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+const char* const kWindowLabelStyle =
+    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#ffffff";
+const char* const kLabelOnStyle =
+    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#ffffff;";
+const char* const kSizeButtonStyle = "font-weight:400; color:#787878;border-radius:0px;font-size:10pt;";
+const char* const kToggleButtonStyle =
+    "QPushButton{color:#ffffff;border-radius:0px;font-family: Arial;font-size: 14px;font-weight: 500;"
+    "line-height: 16px;text-align:center center;color: #FFFFFF;}"
+    "QPushButton:hover{background-color:rgb(83,83,83);}";
+
+QPushButton* rowButton(QWidget* page, const QString& text, const char* style, const char* objectName)
+{
+    auto* button = new QPushButton(text, page);
+    button->setObjectName(QLatin1String(objectName));
+    button->setStyleSheet(QString::fromLatin1(style));
+    return button;
+}
+
+}  // namespace
+
+POP_PAGE::POP_PAGE(QWidget* parent, onlyFun* fun)
+    : QWidget(parent), m_fun(fun)
+{
+    pageframe::setupFrame(this, QStringLiteral("POP"), QStringLiteral("POP"));
+    init();
+}
+
+void POP_PAGE::init()
+{
+    using namespace pageframe;
+    m_title = gridTitleStrip(this, QStringLiteral("POP"), QString::fromLatin1(kTitleStyle));
+
+    const QString on = QString::fromLatin1(kLabelOnStyle);
+    m_windowLabel = new QLabel(tr("Window"), this);
+    m_windowLabel->setStyleSheet(QString::fromLatin1(kWindowLabelStyle));
+    m_hLabel = gridLabel(this, tr("H Position"), on);
+    m_vLabel = gridLabel(this, tr("V Position"), on);
+    m_sizeLabel = gridLabel(this, tr("Size"), QString::fromLatin1(kGreyLabelStyle));
+    m_borderEnableLabel = gridLabel(this, tr("Border Enable"), on);
+    m_borderWidthLabel = gridLabel(this, tr("Border Width"), on);
+    m_borderColorLabel = gridLabel(this, tr("Border Color"), on);
+
+    m_window = rowButton(this, QStringLiteral("1"), kToggleButtonStyle, "btn_window");
+    m_h = gridSpinBox(this, 0, 960, 10);
+    m_h->setObjectName(QStringLiteral("spinBoxHPosition"));
+    m_v = gridSpinBox(this, 0, 540, 10);
+    m_v->setObjectName(QStringLiteral("spinBoxVPosition"));
+    // The POP size is always Large: shown, never chosen.
+    m_size = rowButton(this, QStringLiteral("Large"), kSizeButtonStyle, "btn_size");
+    m_size->setFixedSize(137, 40);
+    m_size->setEnabled(false);
+    m_borderEnable = rowButton(this, QStringLiteral("ON"), kToggleButtonStyle, "btn_borderEnable");
+    m_borderEnable->setFixedSize(137, 40);
+    m_borderWidth = gridSpinBox(this, 2, 7, 1);
+    m_borderWidth->setObjectName(QStringLiteral("spinBoxBorderWidth"));
+    m_borderColor = gridComboBox(
+        this, {QStringLiteral("White"), QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Green")});
+    m_borderColor->setObjectName(QStringLiteral("comboBox_borderColor"));
+    m_borderColor->setCurrentIndex(-1);
+
+    layoutGrid(this, m_title,
+               {{m_windowLabel, m_window},
+                {m_hLabel, m_h},
+                {m_vLabel, m_v},
+                {m_sizeLabel, m_size},
+                {m_borderEnableLabel, m_borderEnable},
+                {m_borderWidthLabel, m_borderWidth},
+                {m_borderColorLabel, m_borderColor}});
+
+    const auto valueChanged = QOverload<int>::of(&QSpinBox::valueChanged);
+    connect(m_window, &QPushButton::clicked, m_fun, &onlyFun::setlwindowindex);
+    connect(m_h, valueChanged, m_fun, &onlyFun::setPOP_SpboxHPosition);
+    connect(m_v, valueChanged, m_fun, &onlyFun::setPOP_SpboxVPosition);
+    connect(m_borderEnable, &QPushButton::clicked, m_fun, &onlyFun::setbtnBorder_Enable);
+    connect(m_borderWidth, valueChanged, m_fun, &onlyFun::setPOP_SpboxBorder_Width);
+    connect(m_borderColor, QOverload<int>::of(&QComboBox::currentIndexChanged), m_fun,
+            &onlyFun::setPOP_CoboxBorder_Color);
+
+    connect(m_fun, &onlyFun::POP_CUT_WindowSignals, this, &POP_PAGE::POP_CUT_WindowEnable);
+    connect(m_fun, &onlyFun::setWinText, this, [this](const QString& text) { m_window->setText(text); });
+    connect(m_fun, &onlyFun::setWinBorderText, this,
+            [this](const QString& text) { m_borderEnable->setText(text); });
+
+    m_h->setEnabled(false);
+    m_v->setEnabled(false);
+}
+
+void POP_PAGE::POP_CUT_WindowEnable(bool on)
+{
+    const QString style = QString::fromLatin1(on ? kLabelOnStyle : pageframe::kGreyLabelStyle);
+    m_h->setEnabled(on);
+    m_v->setEnabled(on);
+    m_hLabel->setStyleSheet(style);
+    m_vLabel->setStyleSheet(style);
+}
+
+void POP_PAGE::set_BorderEnable_Style(uchar v)
+{
+    if (v == 1)
+        m_borderEnable->setText(QStringLiteral("ON"));
+    else if (v == 0)
+        m_borderEnable->setText(QStringLiteral("OFF"));
+}
+
+void POP_PAGE::set_BorderColor_Style(uchar v)
+{
+    if (v <= 3)
+        m_borderColor->setCurrentIndex(v);
+}
+
+void POP_PAGE::set_BorderWidth_Style(uchar v)
+{
+    if (v >= 2 && v <= 7)
+        m_borderWidth->setValue(v);
+}
+
+void POP_PAGE::set_Size_Style(uchar)
+{
+}
+
+void POP_PAGE::set_Hposition_Style(uchar hi, uchar lo)
+{
+    m_h->setValue(pageframe::wordFromBytes(hi, lo));
+}
+
+void POP_PAGE::set_Vposition_Style(uchar hi, uchar lo)
+{
+    m_v->setValue(pageframe::wordFromBytes(hi, lo));
+}

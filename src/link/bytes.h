@@ -1,0 +1,52 @@
+#pragma once
+// Small readers and writers for byte arrays that come off the wire.
+// Every read is bounds-checked: a datagram is untrusted and may be short.
+
+#include <QByteArray>
+#include <QtGlobal>
+
+// True when bytes [offset, offset + count) lie inside data.
+inline bool hasBytes(const QByteArray& data, int offset, int count = 1)
+{
+    return offset >= 0 && count >= 0 && offset <= data.size() && count <= data.size() - offset;
+}
+
+// Byte at i, or fallback when i lies outside data.
+inline quint8 byteAt(const QByteArray& data, int i, quint8 fallback = 0)
+{
+    return hasBytes(data, i) ? static_cast<quint8>(data.at(i)) : fallback;
+}
+
+// 16-bit value stored high byte first (the state record's order); fallback when out of range.
+inline quint16 beU16(const QByteArray& data, int offset, quint16 fallback = 0)
+{
+    if (!hasBytes(data, offset, 2))
+        return fallback;
+    return static_cast<quint16>((quint8(data.at(offset)) << 8) | quint8(data.at(offset + 1)));
+}
+
+// 16-bit value stored low byte first (the order of commands and frame fields); fallback when out of range.
+inline quint16 leU16(const QByteArray& data, int offset, quint16 fallback = 0)
+{
+    if (!hasBytes(data, offset, 2))
+        return fallback;
+    return static_cast<quint16>(quint8(data.at(offset)) | (quint8(data.at(offset + 1)) << 8));
+}
+
+// Writes v low byte first at p[0], p[1].
+inline void putLeU16(unsigned char* p, quint16 v)
+{
+    p[0] = static_cast<unsigned char>(v & 0xFF);
+    p[1] = static_cast<unsigned char>(v >> 8);
+}
+
+// The hex form used by every debug line: lower-case two-digit bytes separated by one blank ("a5 6c 14 00").
+inline QByteArray toSpacedHex(const QByteArray& data)
+{
+    return data.toHex(' ');
+}
+
+inline QByteArray toSpacedHex(const void* data, int n)
+{
+    return QByteArray::fromRawData(static_cast<const char*>(data), n).toHex(' ');
+}

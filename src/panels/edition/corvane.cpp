@@ -1,0 +1,775 @@
+#include "corvane.h"
+#include "ui_corvane.h"
+
+#include "audio_page.h"
+#include "bytes.h"
+#include "cam_page.h"
+#include "key_page.h"
+#include "main_menu.h"
+#include "model_tables.h"
+#include "onlyfun.h"
+#include "pattern_page.h"
+#include "pip_page.h"
+#include "pop_page.h"
+#include "record_apply.h"
+#include "source_page.h"
+#include "support_page.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <initializer_list>
+
+using PanelFaces::Face;
+using PanelFaces::FaceRule;
+
+namespace {
+
+const QString kRoot = QStringLiteral(":/images/4k/");
+
+Face keyFace(const QString& litSet, const QString& unlitFile, const QString& litFile)
+{
+    return PanelFaces::buttonFace(kRoot, QStringLiteral("default"), unlitFile, litSet, litFile, FaceRule::Bare);
+}
+
+Face keyFace(const QString& litSet, const QString& file)
+{
+    return keyFace(litSet, file, file);
+}
+
+Face lampFace()
+{
+    return Face{QStringLiteral("QLabel"), FaceRule::Bare, kRoot + QStringLiteral("default/off.png"),
+                kRoot + QStringLiteral("green/on.png")};
+}
+
+constexpr int kWipeGroups = 10;
+constexpr int kFlashCut = 300;
+constexpr int kFlashShort = 200;
+constexpr int kFlashFKey = 400;
+constexpr int kFtbBlinkMs = 400;
+constexpr int kVersionReplySize = 32;
+constexpr uchar kMuteOff = 0;
+constexpr uchar kMuteOn = 255;
+
+} // namespace
+
+Corvane::Corvane(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::Corvane)
+{
+    ui->setupUi(this);
+    init_widget();
+    init_button_style();
+    init_label_style();
+    init_transitions();
+    init_pgm_pvw();
+    init_btnPGMStyle();
+    init_btnPVWStyle();
+    init_audio_verticalSlider();
+    init_bus_verticalSlider();
+    init_Toggle_key();
+    init_function();
+    init_AFVorMIXfunction();
+    init_connect();
+    init_record_targets();
+}
+
+Corvane::~Corvane()
+{
+    delete ui;
+    // The settings windows have no parent; the order is the one they were made in.
+    delete m_pipPage;
+    delete m_popPage;
+    delete m_lumaPage;
+    delete m_chromaPage;
+    delete m_patternPage;
+    delete m_camPage;
+    delete m_audioPage;
+    delete m_mainMenu;
+    delete m_sourcePage;
+}
+
+void Corvane::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d)
+{
+    m_fun->DevTypeID(ip, a, b, ip2, c, d);
+    m_mainMenu->getDevIP(ip);
+}
+
+// ---- construction ---------------------------------------------------------
+
+void Corvane::init_widget()
+{
+    m_fun = new onlyFun(this);
+    m_pipPage = new PIP_PAGE(nullptr, m_fun);
+    m_popPage = new POP_PAGE(nullptr, m_fun);
+    m_lumaPage = new KEY_PAGE(nullptr, m_fun, QStringLiteral("Luma Key"));
+    m_chromaPage = new KEY_PAGE(nullptr, m_fun, QStringLiteral("Chroma Key"));
+    m_patternPage = new PATTERN_PAGE(nullptr, m_fun);
+    m_camPage = new CAM_PAGE(nullptr, m_fun);
+    m_audioPage = new AUDIO_PAGE(nullptr, m_fun);
+    m_mainMenu = new MainMenu(nullptr, m_fun);
+    m_sourcePage = new SOURCE_PAGE(nullptr, m_fun);
+}
+
+void Corvane::init_button_style()
+{
+    const QString red = QStringLiteral("red");
+    const QString green = QStringLiteral("green");
+    auto add = [this](QWidget* w, const Face& f) { m_faces.insert(w, f); };
+
+    add(ui->btn_pgm_1, keyFace(red, QStringLiteral("1 big 1.png"), QStringLiteral("1 big 1.png")));
+    add(ui->btn_pgm_2, keyFace(red, QStringLiteral("2 big 3.png"), QStringLiteral("2 big 2.png")));
+    add(ui->btn_pgm_3, keyFace(red, QStringLiteral("3 big 1.png")));
+    add(ui->btn_pgm_4, keyFace(red, QStringLiteral("4 big 1.png")));
+    add(ui->btn_pgm_bar, keyFace(red, QStringLiteral("BAR big 1.png")));
+    add(ui->btn_pvw_1, keyFace(green, QStringLiteral("1 big 2.png"), QStringLiteral("1 big 1.png")));
+    add(ui->btn_pvw_2, keyFace(green, QStringLiteral("2 big 2.png")));
+    add(ui->btn_pvw_3, keyFace(green, QStringLiteral("3 big 2.png"), QStringLiteral("3 big 1.png")));
+    add(ui->btn_pvw_4, keyFace(green, QStringLiteral("4 big 2.png"), QStringLiteral("4 big 1.png")));
+    add(ui->btn_pvw_bar, keyFace(green, QStringLiteral("bar big 2.png")));
+    add(ui->btn_cut, keyFace(red, QStringLiteral("cut.png")));
+    add(ui->btn_auto, keyFace(red, QStringLiteral("auto.png")));
+    add(ui->btn_ftb, keyFace(red, QStringLiteral("FTB.png")));
+    add(ui->btn_rate1, keyFace(green, QStringLiteral("Rate 1.png")));
+    add(ui->btn_rate2, keyFace(green, QStringLiteral("Rate 2.png")));
+    add(ui->btn_rate3, keyFace(green, QStringLiteral("Rate 3.png")));
+    add(ui->btn_mix, keyFace(green, QStringLiteral("mix_tx.png"), QStringLiteral("mix.png")));
+    add(ui->btn_fade, keyFace(green, QStringLiteral("fade.png")));
+    add(ui->btn_audio_afv, keyFace(green, QStringLiteral("AFV.png")));
+    add(ui->btn_audio_mix, keyFace(green, QStringLiteral("mix.png")));
+    add(ui->btn_mute, keyFace(green, QStringLiteral("mute.png")));
+    add(ui->btn_src1, keyFace(green, QStringLiteral("ch1.png")));
+    add(ui->btn_src2, keyFace(green, QStringLiteral("btn 16.png")));
+    add(ui->btn_ch1_vol_add, keyFace(green, QStringLiteral("vol+-1.png")));
+    add(ui->btn_ch2_vol_add, keyFace(green, QStringLiteral("vol+-1.png")));
+    add(ui->btn_ch1_vol_sub, keyFace(green, QStringLiteral("vol--1.png")));
+    add(ui->btn_ch2_vol_sub, keyFace(green, QStringLiteral("vol--1.png")));
+    add(ui->btn_F1, keyFace(green, QStringLiteral("F1.png")));
+    add(ui->btn_F2, keyFace(green, QStringLiteral("F2.png")));
+    add(ui->btn_F3, keyFace(green, QStringLiteral("F3.png")));
+    QPushButton* const upperF[] = {ui->btn_F4, ui->btn_F5, ui->btn_F6, ui->btn_F7, ui->btn_F8, ui->btn_F9};
+    for (int i = 0; i < 6; ++i)
+        add(upperF[i], keyFace(green, QStringLiteral("f%1.png").arg(i + 4)));
+    add(ui->btn_still, keyFace(green, QStringLiteral("still.png")));
+    add(ui->btn_key_pattern, keyFace(green, QStringLiteral("pattern.png")));
+    add(ui->btn_pip, keyFace(green, QStringLiteral("pip.png")));
+    add(ui->btn_pop, keyFace(green, QStringLiteral("pop.png")));
+    add(ui->btn_key1, keyFace(green, QStringLiteral("luma.png")));
+    add(ui->btn_key2, keyFace(green, QStringLiteral("chroma.png")));
+    add(ui->btn_key3, keyFace(green, QStringLiteral("pattern.png")));
+    add(ui->label_lightUP, lampFace());
+    add(ui->label_lightDown, lampFace());
+
+    m_ftbTimer = new QTimer(this);
+    connect(m_ftbTimer, &QTimer::timeout, this, &Corvane::m_on_timerour_FTB);
+
+    ui->btn_exit->hide();
+    ui->btn_key3->hide();
+    ui->btn_help->setStyleSheet(QStringLiteral("border:0px;border-bottom-width:1px;"));
+
+    on_Style_btnMUTE(false);
+    on_Style_btnSRC1(false);
+    on_Style_btnSRC2(false);
+    on_Style_btnCH1_VOL_ADD(false);
+    on_Style_btnCH1_VOL_SUB(false);
+    on_Style_btnCH2_VOL_ADD(false);
+    on_Style_btnCH2_VOL_SUB(false);
+    for (QPushButton* f : {ui->btn_F1, ui->btn_F2, ui->btn_F3, ui->btn_F4, ui->btn_F5, ui->btn_F6, ui->btn_F7,
+                           ui->btn_F8, ui->btn_F9})
+        showFace(f, false);
+    init_btnTRANSITONSStyle();
+    init_function_style();
+    on_Style_btnSTILL(false);
+    on_Style_btnPattern(false);
+}
+
+void Corvane::init_label_style()
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_StyledBackground);
+    setWindowTitle(QStringLiteral("Zv-Solvenzari-4K"));
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Corvane::init_transitions()
+{
+    m_grpTransitions = new QButtonGroup(this);
+    QPushButton* const keys[] = {ui->btn_mix,   ui->btn_fade,  ui->btnGroup1, ui->btnGroup2,
+                                 ui->btnGroup3, ui->btnGroup4, ui->btnGroup5, ui->btnGroup6,
+                                 ui->btnGroup7, ui->btnGroup8, ui->btnGroup9, ui->btnGroup10};
+    for (int id = 0; id < 12; ++id)
+        m_grpTransitions->addButton(keys[id], id);
+}
+
+void Corvane::init_pgm_pvw()
+{
+    m_grpPGM = new QButtonGroup(this);
+    m_grpPVW = new QButtonGroup(this);
+    QPushButton* const pgm[] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_bar};
+    QPushButton* const pvw[] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_bar};
+    const int ids[] = {1, 2, 3, 4, 9};
+    for (int i = 0; i < 5; ++i) {
+        m_grpPGM->addButton(pgm[i], ids[i]);
+        m_grpPVW->addButton(pvw[i], ids[i]);
+    }
+    connect(m_grpPGM, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_PGM_clicked(uint8_t(id)); });
+    connect(m_grpPVW, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_PVW_clicked(uint8_t(id)); });
+}
+
+void Corvane::init_audio_verticalSlider()
+{
+    const QString style = QStringLiteral(
+        "QSlider::groove:vertical {border-image: url(:/images/4k/default/Rectangle 46.png);width:25px;}"
+        "QSlider::handle:vertical {border-image: url(:/images/4k/default/Component 1.png);width:38px;height:40px;"
+        "margin-left:-5px;margin-right:-5px;}");
+    for (QSlider* s : {ui->verticalSlider_1, ui->verticalSlider_2, ui->verticalSlider_master}) {
+        s->setRange(0, 100);
+        s->setSingleStep(10);
+        s->setStyleSheet(style);
+    }
+}
+
+void Corvane::init_bus_verticalSlider()
+{
+    ui->verticalSlider_4->setRange(0, 127);
+    ui->verticalSlider_4->setSingleStep(5);
+    ui->verticalSlider_4->setStyleSheet(QStringLiteral(
+        "QSlider::groove:vertical{border-image: url(:/images/4k/default/Rectangle 46.png);width:18px;height: 284px;}"
+        "QSlider::handle:vertical{border-image: url(:/images/4k/default/Component 2);width:200px;height: 52.5px;"
+        "margin:0px -50px 0px -50px;}"));
+    on_Style_label_lightUP(false);
+    on_Style_label_lightDown(true);
+    on_Style_btnCut(false);
+    on_Style_btnAuto(false);
+    on_Style_btnFTB(false);
+}
+
+void Corvane::init_Toggle_key()
+{
+    m_grpRate = new QButtonGroup(this);
+    m_grpRate->addButton(ui->btn_rate1, 0);
+    m_grpRate->addButton(ui->btn_rate2, 1);
+    m_grpRate->addButton(ui->btn_rate3, 2);
+    init_btnRateStyle();
+    connect(m_grpRate, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_Rate_clicked(uint8_t(id)); });
+    connect(ui->btn_cut, &QPushButton::clicked, this, &Corvane::m_on_btnCut_clicked);
+}
+
+void Corvane::init_function()
+{
+    m_grpFunction = new QButtonGroup(this);
+    m_grpFunction->addButton(ui->btn_pip, 1);
+    m_grpFunction->addButton(ui->btn_pop, 2);
+    m_grpFunction->addButton(ui->btn_key1, 3);
+    m_grpFunction->addButton(ui->btn_key2, 4);
+    m_grpFunction->addButton(ui->btn_key3, 5);
+}
+
+void Corvane::init_AFVorMIXfunction()
+{
+    m_grpAFVorMix = new QButtonGroup(this);
+    m_grpAFVorMix->addButton(ui->btn_audio_afv, 0);
+    m_grpAFVorMix->addButton(ui->btn_audio_mix, 1);
+    init_AFVorMix_style();
+    connect(m_grpAFVorMix, &QButtonGroup::idClicked, this,
+            [this](int id) { m_on_btnGrp_AFVorMix_clicked(uint8_t(id)); });
+}
+
+void Corvane::init_connect()
+{
+    onlyFun* f = m_fun;
+    auto byId = [](QButtonGroup* g, onlyFun* fun, void (onlyFun::*op)(uchar)) {
+        connect(g, &QButtonGroup::idClicked, fun, [fun, op](int id) { (fun->*op)(uchar(id)); });
+    };
+
+    connect(ui->verticalSlider_1, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_1_valueChanged);
+    connect(ui->verticalSlider_2, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_2_valueChanged);
+    connect(ui->verticalSlider_master, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_master_valueChanged);
+    // Only the operator's drag strokes the T-bar; a reply that moves it sends nothing.
+    connect(ui->verticalSlider_4, &QSlider::sliderMoved, f, &onlyFun::setslider0);
+    byId(m_grpPGM, f, &onlyFun::m_on_btnGrp_PGM_clicked);
+    byId(m_grpPVW, f, &onlyFun::m_on_btnGrp_PVW_clicked);
+    byId(m_grpRate, f, &onlyFun::m_on_btnGrp_Rate_clicked);
+    connect(ui->btn_ftb, &QPushButton::clicked, f, &onlyFun::m_on_btn_ftb_clicked);
+    connect(ui->btn_still, &QPushButton::clicked, f, &onlyFun::m_on_btn_still_clicked);
+    connect(ui->btn_src1, &QPushButton::clicked, f, &onlyFun::m_on_btn_src1_clicked);
+    connect(ui->btn_src2, &QPushButton::clicked, f, &onlyFun::m_on_btn_src2_clicked);
+    connect(ui->btn_ch1_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_add_clicked);
+    connect(ui->btn_ch1_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_sub_clicked);
+    connect(ui->btn_ch2_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_add_clicked);
+    connect(ui->btn_ch2_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_sub_clicked);
+    connect(f, &onlyFun::setSlider1Vol, ui->verticalSlider_1, [this](uint8_t v) { ui->verticalSlider_1->setValue(v); });
+    connect(f, &onlyFun::setSlider2Vol, ui->verticalSlider_2, [this](uint8_t v) { ui->verticalSlider_2->setValue(v); });
+    byId(m_grpAFVorMix, f, &onlyFun::m_on_btn_AFVorMIX_clicked);
+    connect(ui->btn_mute, &QPushButton::clicked, f, &onlyFun::m_on_btn_ADUIO_MUTE_clicked);
+    byId(m_grpTransitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
+    connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, this, &Corvane::set_TRANSITONS_Style);
+    connect(f, &onlyFun::Send_Trans_Style, this, &Corvane::set_Trans_Style);
+    connect(ui->btn_key_pattern, &QPushButton::pressed, f, &onlyFun::btn_pattern_pressed);
+    connect(ui->btn_key_pattern, &QPushButton::released, f, &onlyFun::btn_pattern_released);
+    byId(m_grpFunction, f, &onlyFun::m_on_btnGrp_Function_clicked);
+    connect(f, &onlyFun::set_Function_EnableSignals, this, &Corvane::set_Function_Enable);
+    connect(ui->btn_auto, &QPushButton::clicked, f, &onlyFun::m_on_btnAuto_clicked);
+    connect(f, &onlyFun::m_on_Style_btnAuto, this, [this](bool b) {
+        on_Style_btnAuto(b);
+        ui->btn_cut->setEnabled(!b);
+        ui->btn_auto->setEnabled(!b);
+    }, Qt::DirectConnection);
+    connect(f, &onlyFun::setlightStyle, this, [this](bool b) {
+        on_Style_label_lightUP(b);
+        on_Style_label_lightDown(!b);
+    }, Qt::DirectConnection);
+    connect(ui->btn_cut, &QPushButton::clicked, f, &onlyFun::m_on_btnCut_clicked);
+    connect(ui->btn_menu, &QPushButton::pressed, f, &onlyFun::on_btnclicked_Menu_Pressed);
+    connect(ui->btn_menu, &QPushButton::released, f, &onlyFun::on_btnclicked_Menu_Released);
+    connect(ui->btn_up, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuUP_Pressed);
+    connect(ui->btn_up, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuUP_Released);
+    connect(ui->btn_right, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuRIGHT_Pressed);
+    connect(ui->btn_right, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuRIGHT_Released);
+    connect(ui->btn_down, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuDOWN_Pressed);
+    connect(ui->btn_down, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuDOWN_Released);
+    connect(ui->btn_left, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuLEFT_Pressed);
+    connect(ui->btn_left, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuLEFT_Released);
+    connect(ui->btn_F1, &QPushButton::clicked, f, &onlyFun::m_on_btn_reso_clicked);
+    connect(ui->btn_F2, &QPushButton::clicked, f, &onlyFun::m_on_btn_DPorHDMI_clicked);
+    connect(ui->btn_F3, &QPushButton::clicked, f, &onlyFun::m_on_btn_mic_cfg_clicked);
+    connect(ui->btn_F7, &QPushButton::clicked, f, &onlyFun::m_on_btn_hdr_cfg_clicked);
+    connect(this, &Corvane::show_lnge_cfg, m_audioPage, &AUDIO_PAGE::show_lnge_cfg_slots);
+    connect(this, &Corvane::show_mic_cfg, m_audioPage, &AUDIO_PAGE::show_mic_cfg_slots);
+    connect(ui->btn_F8, &QPushButton::clicked, f, &onlyFun::m_on_btn_hdr_on_clicked);
+    connect(f, &onlyFun::setHDR_ON_EnableSignals, this, &Corvane::on_Style_btnF8);
+    connect(f, &onlyFun::getDateSignals, this, &Corvane::getDate);
+    connect(f, &onlyFun::getTXSliderDateSignals, this, &Corvane::getTXSliderDate);
+    connect(f, &onlyFun::getPOPWinStateSignals, this, &Corvane::getPOPWinState);
+    connect(f, &onlyFun::getDevVersionStateSignals, this, &Corvane::getDevVersionState);
+    connect(f, &onlyFun::ExitSignals, this, &Corvane::ExitSignals);
+    connect(m_mainMenu, &MainMenu::goBack, this, &Corvane::do_btnBack_clicked);
+}
+
+// ---- faces ----------------------------------------------------------------
+
+void Corvane::showFace(QWidget* w, bool on)
+{
+    const auto it = m_faces.constFind(w);
+    if (it != m_faces.constEnd())
+        PanelFaces::showFace(w, *it, on);
+}
+
+QString Corvane::wipeFaceStyle(int group, bool lit)
+{
+    // ICON_CURRENT_INDEX holds a device byte less one; read it signed so a zero byte names icon -1.
+    const qint32 icon = qint32(ICON_CURRENT_INDEX[group - 1]);
+    const QString file = QStringLiteral("special_effect/GROUP%1/SFX%2.png").arg(group).arg(icon);
+    return keyFace(QStringLiteral("green"), file).style(lit);
+}
+
+bool Corvane::flashKey(void (Corvane::*style)(bool), unsigned ms)
+{
+    return PanelFaces::flash(
+        this, [this, style](bool on) { (this->*style)(on); },
+        [](unsigned wait) { onlyFun::Delay_MSec(wait); }, ms);
+}
+
+void Corvane::on_Style_btnMUTE(bool on) { showFace(ui->btn_mute, on); }
+void Corvane::on_Style_btnSRC1(bool on) { showFace(ui->btn_src1, on); }
+void Corvane::on_Style_btnSRC2(bool on) { showFace(ui->btn_src2, on); }
+void Corvane::on_Style_btnCH1_VOL_ADD(bool on) { showFace(ui->btn_ch1_vol_add, on); }
+void Corvane::on_Style_btnCH1_VOL_SUB(bool on) { showFace(ui->btn_ch1_vol_sub, on); }
+void Corvane::on_Style_btnCH2_VOL_ADD(bool on) { showFace(ui->btn_ch2_vol_add, on); }
+void Corvane::on_Style_btnCH2_VOL_SUB(bool on) { showFace(ui->btn_ch2_vol_sub, on); }
+void Corvane::on_Style_btnF1(bool on) { showFace(ui->btn_F1, on); }
+void Corvane::on_Style_btnF2(bool on) { showFace(ui->btn_F2, on); }
+void Corvane::on_Style_btnF3(bool on) { showFace(ui->btn_F3, on); }
+void Corvane::on_Style_btnF4(bool on) { showFace(ui->btn_F4, on); }
+void Corvane::on_Style_btnF5(bool on) { showFace(ui->btn_F5, on); }
+void Corvane::on_Style_btnF6(bool on) { showFace(ui->btn_F6, on); }
+void Corvane::on_Style_btnF7(bool on) { showFace(ui->btn_F7, on); }
+void Corvane::on_Style_btnF8(bool on) { showFace(ui->btn_F8, on); }
+void Corvane::on_Style_btnF9(bool on) { showFace(ui->btn_F9, on); }
+void Corvane::on_Style_btnSTILL(bool on) { showFace(ui->btn_still, on); }
+void Corvane::on_Style_btnPattern(bool on) { showFace(ui->btn_key_pattern, on); }
+void Corvane::on_Style_btnPIP(bool on) { showFace(ui->btn_pip, on); }
+void Corvane::on_Style_btnPOP(bool on) { showFace(ui->btn_pop, on); }
+void Corvane::on_Style_btnKey1(bool on) { showFace(ui->btn_key1, on); }
+void Corvane::on_Style_btnKey2(bool on) { showFace(ui->btn_key2, on); }
+void Corvane::on_Style_btnKey3(bool on) { showFace(ui->btn_key3, on); }
+void Corvane::on_Style_btnCut(bool on) { showFace(ui->btn_cut, on); }
+void Corvane::on_Style_btnAuto(bool on) { showFace(ui->btn_auto, on); }
+void Corvane::on_Style_btnFTB(bool on) { showFace(ui->btn_ftb, on); }
+void Corvane::on_Style_label_lightUP(bool on) { showFace(ui->label_lightUP, on); }
+void Corvane::on_Style_label_lightDown(bool on) { showFace(ui->label_lightDown, on); }
+
+void Corvane::on_Style_btnTransitions_green(int id)
+{
+    if (id == 0 || id == 1)
+        showFace(m_grpTransitions->button(id), true);
+    else if (id >= 2 && id <= 11)
+        m_grpTransitions->button(id)->setStyleSheet(wipeFaceStyle(id - 1, true));
+}
+
+void Corvane::on_Style_btnpgm_red(int id) { showFace(m_grpPGM->button(id), true); }
+void Corvane::on_Style_btnpvw_green(int id) { showFace(m_grpPVW->button(id), true); }
+void Corvane::on_Style_btnRate_green(int r) { showFace(m_grpRate->button(r), true); }
+void Corvane::on_Style_btnAFV_green() { showFace(ui->btn_audio_afv, true); }
+void Corvane::on_Style_btnAUDIOMIX_green() { showFace(ui->btn_audio_mix, true); }
+
+void Corvane::init_btnPGMStyle()
+{
+    for (QAbstractButton* b : m_grpPGM->buttons())
+        showFace(b, false);
+}
+
+void Corvane::init_btnPVWStyle()
+{
+    for (QAbstractButton* b : m_grpPVW->buttons())
+        showFace(b, false);
+}
+
+void Corvane::init_btnRateStyle()
+{
+    for (QAbstractButton* b : m_grpRate->buttons())
+        showFace(b, false);
+}
+
+void Corvane::init_AFVorMix_style()
+{
+    showFace(ui->btn_audio_afv, false);
+    showFace(ui->btn_audio_mix, false);
+}
+
+void Corvane::init_btnTRANSITONSStyle()
+{
+    showFace(ui->btn_mix, false);
+    showFace(ui->btn_fade, false);
+    QPushButton* const groups[kWipeGroups] = {ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4,
+                                              ui->btnGroup5, ui->btnGroup6, ui->btnGroup7, ui->btnGroup8,
+                                              ui->btnGroup9, ui->btnGroup10};
+    for (int g = 1; g <= kWipeGroups; ++g)
+        groups[g - 1]->setStyleSheet(wipeFaceStyle(g, false));
+}
+
+void Corvane::init_function_style()
+{
+    on_Style_btnPIP(false);
+    on_Style_btnPOP(false);
+    on_Style_btnKey1(false);
+    on_Style_btnKey2(false);
+    on_Style_btnKey3(false);
+    for (QWidget* page : std::initializer_list<QWidget*>{m_pipPage, m_popPage, m_lumaPage, m_chromaPage,
+                                                         m_patternPage})
+        page->close();
+}
+
+// ---- rows -----------------------------------------------------------------
+
+void Corvane::set_PGMCH_Style(uchar ch)
+{
+    init_btnPGMStyle();
+    if (m_grpPGM->button(ch))
+        on_Style_btnpgm_red(ch);
+}
+
+void Corvane::set_PVWCH_Style(uchar ch)
+{
+    init_btnPVWStyle();
+    if (m_grpPVW->button(ch))
+        on_Style_btnpvw_green(ch);
+}
+
+void Corvane::set_Rate_Style(uchar r)
+{
+    init_btnRateStyle();
+    if (r <= 2)
+        on_Style_btnRate_green(r);
+}
+
+void Corvane::setBtnAFVorMIXStyle(uchar v)
+{
+    init_AFVorMix_style();
+    if (v > 1)
+        return;
+    if (v == 1)
+        on_Style_btnAUDIOMIX_green();
+    else
+        on_Style_btnAFV_green();
+    ui->btn_src1->setEnabled(v == 1);
+    ui->btn_src2->setEnabled(v == 1);
+}
+
+void Corvane::set_CH1VOL_Style(uchar v) { ui->verticalSlider_1->setValue(v); }
+void Corvane::set_CH2VOL_Style(uchar v) { ui->verticalSlider_2->setValue(v); }
+void Corvane::set_MasterVOL_Style(uchar v) { ui->verticalSlider_master->setValue(v); }
+
+void Corvane::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
+void Corvane::m_on_btnGrp_PVW_clicked(uint8_t id) { set_PVWCH_Style(id); }
+void Corvane::m_on_btnGrp_Rate_clicked(uint8_t id) { set_Rate_Style(id); }
+void Corvane::m_on_btnGrp_AFVorMix_clicked(uint8_t id) { setBtnAFVorMIXStyle(id); }
+
+// ---- transitions and functions --------------------------------------------
+
+void Corvane::set_TRANSITONS_Style(uchar id, uchar icon)
+{
+    init_btnTRANSITONSStyle();
+    if (id >= 2 && id <= 11)
+        ICON_CURRENT_INDEX[id - 2] = icon;
+    if (id <= 11)
+        on_Style_btnTransitions_green(id);
+}
+
+void Corvane::set_Trans_Style(uchar Trans, uchar wipe, uchar Group0, uchar Group1, uchar Group2, uchar Group3,
+                              uchar Group4, uchar Group5, uchar Group6, uchar Group7, uchar Group8, uchar Group9)
+{
+    const uchar groups[kWipeGroups] = {Group0, Group1, Group2, Group3, Group4,
+                                       Group5, Group6, Group7, Group8, Group9};
+    for (int i = 0; i < kWipeGroups; ++i)
+        ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
+    init_btnTRANSITONSStyle();
+    if (Trans == 1) {
+        on_Style_btnTransitions_green(0);
+    } else if (Trans == 2) {
+        on_Style_btnTransitions_green(1);
+    } else if (Trans == 4 || Trans == 8) {
+        for (int i = 0; i < kWipeGroups; ++i) {
+            if (groups[i] == wipe) {
+                on_Style_btnTransitions_green(i + 2);
+                break;
+            }
+        }
+    }
+}
+
+void Corvane::set_Function_Enable(uint8_t idx, bool pip_e, bool pop_e, bool key1_e, bool key2_e, bool key3_e)
+{
+    init_function_style();
+    struct Choice {
+        void (Corvane::*style)(bool);
+        QWidget* page;
+        bool on;
+    };
+    const Choice choices[] = {{&Corvane::on_Style_btnPIP, m_pipPage, pip_e},
+                              {&Corvane::on_Style_btnPOP, m_popPage, pop_e},
+                              {&Corvane::on_Style_btnKey1, m_lumaPage, key1_e},
+                              {&Corvane::on_Style_btnKey2, m_chromaPage, key2_e},
+                              {&Corvane::on_Style_btnKey3, m_patternPage, key3_e}};
+    if (idx < 1 || idx > 5)
+        return;
+    const Choice& c = choices[idx - 1];
+    (this->*c.style)(c.on);
+    if (c.on)
+        c.page->show();
+}
+
+// ---- FTB, STILL, MUTE -----------------------------------------------------
+
+void Corvane::startFtbBlink()
+{
+    m_ftbBlink = 1;
+    m_ftbTimer->start(kFtbBlinkMs);
+}
+
+void Corvane::stopFtbBlink()
+{
+    m_ftbBlink = 0;
+    on_Style_btnFTB(false);
+    m_ftbTimer->stop();
+}
+
+void Corvane::on_btn_ftb_clicked()
+{
+    if (m_ftbBlink)
+        stopFtbBlink();
+    else
+        startFtbBlink();
+}
+
+void Corvane::m_on_timerour_FTB()
+{
+    const bool wasLit = m_ftbPhase == 1;
+    m_ftbPhase ^= 1;
+    on_Style_btnFTB(wasLit);
+}
+
+void Corvane::set_FTB_Style(uchar v)
+{
+    if (v == 1)
+        startFtbBlink();
+    else if (v == 0)
+        stopFtbBlink();
+}
+
+void Corvane::on_btn_still_clicked()
+{
+    m_stillOn ^= 1;
+    on_Style_btnSTILL(m_stillOn);
+}
+
+void Corvane::set_Stll_Style(uchar v)
+{
+    if (v > 1)
+        return;
+    m_stillOn = v;
+    on_Style_btnSTILL(v == 1);
+}
+
+void Corvane::on_btn_mute_clicked()
+{
+    m_muteOn ^= 1;
+    on_Style_btnMUTE(m_muteOn);
+}
+
+void Corvane::set_MUTE_style(uchar v)
+{
+    if (v != kMuteOff && v != kMuteOn)
+        return;
+    m_muteOn = v == kMuteOn ? 1 : 0;
+    on_Style_btnMUTE(m_muteOn);
+}
+
+// ---- flashed keys ---------------------------------------------------------
+
+void Corvane::m_on_btnCut_clicked() { flashKey(&Corvane::on_Style_btnCut, kFlashCut); }
+void Corvane::on_btn_src1_clicked() { flashKey(&Corvane::on_Style_btnSRC1, kFlashShort); }
+void Corvane::on_btn_src2_clicked() { flashKey(&Corvane::on_Style_btnSRC2, kFlashShort); }
+void Corvane::on_btn_ch1_vol_sub_clicked() { flashKey(&Corvane::on_Style_btnCH1_VOL_SUB, kFlashShort); }
+void Corvane::on_btn_ch1_vol_add_clicked() { flashKey(&Corvane::on_Style_btnCH1_VOL_ADD, kFlashShort); }
+void Corvane::on_btn_ch2_vol_sub_clicked() { flashKey(&Corvane::on_Style_btnCH2_VOL_SUB, kFlashShort); }
+void Corvane::on_btn_ch2_vol_add_clicked() { flashKey(&Corvane::on_Style_btnCH2_VOL_ADD, kFlashShort); }
+void Corvane::on_btn_key_pattern_clicked() { flashKey(&Corvane::on_Style_btnPattern, kFlashShort); }
+void Corvane::on_btn_F1_clicked() { flashKey(&Corvane::on_Style_btnF1, kFlashFKey); }
+void Corvane::on_btn_F2_clicked() { flashKey(&Corvane::on_Style_btnF2, kFlashFKey); }
+void Corvane::on_btn_F7_clicked() { flashKey(&Corvane::on_Style_btnF7, kFlashFKey); }
+
+void Corvane::on_btn_F3_clicked()
+{
+    on_Style_btnF3(true);
+    if (!onlyFun::Delay_MSec(this, kFlashFKey))
+        return;
+    emit show_mic_cfg(true);
+    m_audioPage->show();
+    on_Style_btnF3(false);
+}
+
+// ---- settings window and help ---------------------------------------------
+
+void Corvane::centreOnScreen(QWidget* w)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize area = screen->availableGeometry().size();
+    w->move((area.width() - w->width()) / 2, (area.height() - w->height()) / 2);
+}
+
+void Corvane::on_btnSet_clicked()
+{
+    if (!m_mainMenu->isActiveWindow()) {
+        hide();
+        centreOnScreen(m_mainMenu);
+        m_mainMenu->show();
+    } else {
+        m_mainMenu->close();
+    }
+}
+
+void Corvane::do_btnBack_clicked()
+{
+    m_mainMenu->close();
+    centreOnScreen(this);
+    show();
+}
+
+void Corvane::on_btn_help_clicked()
+{
+    openSupportPage();
+}
+
+// ---- replies --------------------------------------------------------------
+
+void Corvane::getDate(const QByteArray& by)
+{
+    m_current = by;
+    // Too short for the fields this panel reads, a wrong type or a busy record: ignored whole.
+    if (!DevState::decodeStateDump(by, DevState::k4kMinDumpSize, m_dump))
+        return;
+
+    DevStateGuard guard;
+    if (m_previous)
+        updateDevState();
+    else
+        setDevInitState();
+
+    // The record and stream status belongs to the type of the model table's fifth row only.
+    if (DEV_CHILD_TYPE == HardwareID_Table[4][HW_TYPE] && m_dump.hasStatus) {
+        m_recStream = m_dump.status;
+        DevState::applyRecStreamStatus(m_recStream, m_recordTargets);
+    }
+    m_previous = m_dump;
+}
+
+void Corvane::setDevInitState()
+{
+    DevState::applyRecord(m_dump.record, m_dump.record.present, m_recordFields, m_recordTargets);
+}
+
+void Corvane::updateDevState()
+{
+    DevState::applyRecord(m_dump.record, DevState::changedGroups(m_dump, m_previous ? &*m_previous : nullptr),
+                          m_recordFields, m_recordTargets);
+}
+
+void Corvane::init_record_targets()
+{
+    m_recordFields.pgm = [this](quint8 v) { set_PGMCH_Style(v); };
+    m_recordFields.pvw = [this](quint8 v) { set_PVWCH_Style(v); };
+    m_recordFields.audioMode = [this](quint8 v) { setBtnAFVorMIXStyle(v); };
+    m_recordFields.ch1Level = [this](quint8 v) { set_CH1VOL_Style(v); };
+    m_recordFields.ch2Level = [this](quint8 v) { set_CH2VOL_Style(v); };
+    m_recordFields.master = [this](quint8 v) { set_MasterVOL_Style(v); };
+    m_recordFields.mute = [this](quint8 v) { set_MUTE_style(v); };
+    m_recordFields.ftb = [this](quint8 v) { set_FTB_Style(v); };
+    m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
+    m_recordFields.rate = [this](quint8 v) { set_Rate_Style(v); };
+    // No camera section (its page is never fed), and F7 is the HDR configuration key.
+    m_recordTargets = DevState::RecordTargets{m_fun,         m_pipPage,  m_popPage,   m_lumaPage, m_chromaPage,
+                                              m_patternPage, nullptr,    m_mainMenu,  m_audioPage, false};
+}
+
+void Corvane::getTXSliderDate(const QByteArray& by)
+{
+    m_current = by;
+    DevState::TbarReport t;
+    if (!DevState::readTbarReport(by, t))
+        return;
+    DevStateGuard guard;
+    qDebug() << "by" << toSpacedHex(by);
+    on_Style_btnAuto(t.autoLit);
+    on_Style_label_lightUP(t.upLit);
+    on_Style_label_lightDown(!t.upLit);
+    if (t.moves)
+        ui->verticalSlider_4->setValue(t.lever);
+    m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value()));
+}
+
+void Corvane::getPOPWinState(const QByteArray& by)
+{
+    m_current = by;
+    if (byteAt(by, 16) != 0x6F || !hasBytes(by, 18))
+        return;
+    DevStateGuard guard;
+    m_fun->POP_CUT_WindowMode(byteAt(by, 18));
+}
+
+void Corvane::getDevVersionState(const QByteArray& by)
+{
+    m_current = by;
+    if (byteAt(by, 16) != 0x49 || by.size() < kVersionReplySize)
+        return;
+    DevStateGuard guard;
+    m_mainMenu->setVersion(byteAt(by, 18), byteAt(by, 14), byteAt(by, 23), byteAt(by, 24), byteAt(by, 25),
+                           byteAt(by, 26), byteAt(by, 27), byteAt(by, 28), byteAt(by, 29), byteAt(by, 30),
+                           byteAt(by, 31));
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The switcher's state dump (reply type 0x0A): the record from reply byte 18
+// on, and the record/stream status word and byte near the frame's end.
+//
+// Both edition panels read the same record; each applies only the fields it
+// shows. A field group counts as changed when any of its bytes differs from
+// the previous dump, so a repeated dump touches nothing.
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <array>
+#include <bitset>
+
+namespace DevState {
+
+constexpr int kReplyType = 0x0A;
+constexpr int kRecordStart = 18;
+// Smallest dump that holds every field a panel reads: the Vy panel reads up
+// to reply byte 133 (F7 mode), the 4K panel up to byte 110 (HDR).
+constexpr int kVyMinDumpSize = 134;
+constexpr int k4kMinDumpSize = 111;
+
+// Field groups, in the order the panels apply them.
+enum Group : int {
+    Pgm, Pvw, AudioMode, Ch1Source, Ch1Level, Ch2Source, Ch2Level, Master, Mute,
+    Transition, Ftb, Function,
+    PipBorderOn, PipBorderColor, PipBorderWidth, PipSize, PipHPos, PipVPos,
+    Still, Rate,
+    PopWindow, PopBorderOn, PopBorderColor, PopBorderWidth, PopSize, PopHPos, PopVPos,
+    Chroma,
+    PatternType, PatternHPos, PatternVPos, PatternSize, PatternHStretch, PatternVStretch, PatternNum,
+    CamMenu, CamAddress, CamBaud, CamProtocol, CamRate, CamZoom,
+    PgmOut, Gpi1, Gpi2, Gpi3, Gpi4, Gpi5, Gpi6, FanCtrl, FanSpeed, AudioDelay,
+    LineGain, HdrOn, HdrCfg, MicVolume, MicHpf,
+    F7Mode,
+    GroupCount
+};
+using Groups = std::bitset<GroupCount>;
+
+// A 16-bit record value; the settings pages take it as (high, low).
+struct Pair16 {
+    quint16 value = 0;
+    quint8 hi() const { return quint8(value >> 8); }
+    quint8 lo() const { return quint8(value & 0xFF); }
+};
+
+struct Record {
+    quint8 pgm = 0, pvw = 0, audioMode = 0;
+    quint8 ch1Source = 0, ch1Level = 0, ch2Source = 0, ch2Level = 0, master = 0, mute = 0;
+    std::array<quint8, 12> transition{};  // kind, current effect, groups 1..10
+    quint8 ftb = 0;
+    quint8 pipOn = 0, popOn = 0, lumaOn = 0, chromaOn = 0, patternOn = 0;
+    quint8 pipBorderOn = 0, pipBorderColor = 0, pipBorderWidth = 0, pipSize = 0;
+    Pair16 pipHPos, pipVPos;
+    quint8 still = 0, rate = 0, pgmOut = 0;
+    quint8 popWindow = 0, popBorderOn = 0, popBorderColor = 0, popBorderWidth = 0, popSize = 0;
+    Pair16 popHPos, popVPos;
+    quint8 chromaBackground = 0, lumaLevel = 0, chromaBlueLevel = 0, chromaGreenLevel = 0;
+    quint8 patternType = 0, patternNum = 0;
+    Pair16 patternHPos, patternVPos, patternSize, patternHStretch, patternVStretch;
+    quint8 camMenu = 0, camAddress = 0, camBaud = 0, camProtocol = 0, camRate = 0, camZoom = 0;
+    std::array<quint8, 6> gpi{};
+    quint8 fanCtrl = 0;
+    Pair16 fanSpeed;
+    quint8 audioDelay = 0, lineGain = 0, micHpf = 0, micVolume = 0, hdr = 0;
+    quint8 f7Mode = 0;
+
+    quint8 hdrOn() const { return hdr & 0x01; }
+    quint8 hdrCfg() const { return quint8(hdr >> 1); }
+
+    Groups present;  // groups whose bytes all lie inside the datagram
+};
+
+// Record and stream status: word W (u32, low byte first) at L-8 and byte S
+// at L-4, L being the frame's length field.
+struct RecStreamStatus {
+    quint32 word = 0;
+    quint8 byte = 0;
+
+    quint8 rec() const { return quint8((word >> 1) & 0x1); }
+    quint8 pause() const { return quint8((word >> 3) & 0x3); }
+    quint8 stream() const { return quint8((word >> 10) & 0x1); }
+    quint8 streamIndex() const { return quint8((word >> 24) & 0x7); }
+    quint8 streamRate() const { return quint8((byte >> 2) & 0xF); }
+    quint8 quality() const { return quint8(((word >> 30) & 0x3) + 4 * (byte & 0x3)); }
+    quint8 encoding() const { return quint8((word >> 28) & 0x3); }
+    quint8 storage() const { return quint8((word >> 11) & 0x3); }
+};
+
+struct StateDump {
+    Record record;
+    bool hasStatus = false;  // false when the length field does not fit the datagram
+    RecStreamStatus status;
+    QByteArray raw;          // the datagram, kept for the next comparison
+};
+
+// True for a state dump to apply: type 0x0A, record status 0, at least
+// minSize bytes. Reads nothing outside reply.
+bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out);
+
+// The status alone; false when 26 <= L <= reply size does not hold.
+bool readRecStreamStatus(const QByteArray& reply, RecStreamStatus& out);
+
+// Groups present in now whose bytes differ from prev; every present group when prev is null.
+Groups changedGroups(const StateDump& now, const StateDump* prev);
+
+} // namespace DevState

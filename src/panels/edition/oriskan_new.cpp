@@ -1,0 +1,772 @@
+#include "oriskan_new.h"
+#include "ui_oriskan_new.h"
+
+#include "audio_page.h"
+#include "bytes.h"
+#include "cam_page.h"
+#include "key_page.h"
+#include "main_menu.h"
+#include "model_tables.h"
+#include "onlyfun.h"
+#include "pattern_page.h"
+#include "pip_page.h"
+#include "pop_page.h"
+#include "record_apply.h"
+#include "source_page.h"
+
+#include <QButtonGroup>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+
+using PanelFaces::Face;
+using PanelFaces::FaceRule;
+using PanelFaces::buttonFace;
+
+namespace {
+
+const QString kVy = QStringLiteral(":/images/Vy/");
+const QString kDefault = QStringLiteral("default");
+const QString kGreen = QStringLiteral("green");
+const QString kRed = QStringLiteral("red");
+
+Face vyFace(const QString& litSet, const QString& file, FaceRule rule = FaceRule::Tight)
+{
+    return buttonFace(kVy, kDefault, litSet, file, rule);
+}
+
+// Index order: inputs 1..4, then the bar.
+const Face kPgmFaces[5] = {
+    vyFace(kRed, QStringLiteral("1 big 1.png")), vyFace(kRed, QStringLiteral("1 big 2.png")),
+    vyFace(kRed, QStringLiteral("1 big 3.png")), vyFace(kRed, QStringLiteral("1 big 4.png")),
+    vyFace(kRed, QStringLiteral("1 bar.png")),
+};
+const Face kPvwFaces[5] = {
+    buttonFace(kVy, kDefault, QStringLiteral("2 big 1.png"), kGreen, QStringLiteral("1 big 1.png"), FaceRule::Tight),
+    buttonFace(kVy, kDefault, QStringLiteral("2 big 2.png"), kGreen, QStringLiteral("1 big 2.png"), FaceRule::Tight),
+    buttonFace(kVy, kDefault, QStringLiteral("3 big 3.png"), kGreen, QStringLiteral("1 big 3.png"), FaceRule::Tight),
+    buttonFace(kVy, kDefault, QStringLiteral("2 big 4.png"), kGreen, QStringLiteral("1 big 4.png"), FaceRule::Tight),
+    buttonFace(kVy, kDefault, QStringLiteral("2 big  bar.png"), kGreen, QStringLiteral("1 bar.png"), FaceRule::Tight),
+};
+// btn_mix, btn_fade, btnGroup1..btnGroup4
+const Face kTransitionFaces[6] = {
+    buttonFace(kVy, kDefault, QStringLiteral("AFV (2).png"), kGreen, QStringLiteral("AFV.png"), FaceRule::Tight),
+    vyFace(kGreen, QStringLiteral("AFV-1.png")), vyFace(kGreen, QStringLiteral("AFV-4.png")),
+    vyFace(kGreen, QStringLiteral("AFV-2.png")), vyFace(kGreen, QStringLiteral("AFV-5.png")),
+    vyFace(kGreen, QStringLiteral("AFV-3.png")),
+};
+const Face kRateFaces[3] = {
+    vyFace(kGreen, QStringLiteral("Rate 1.png")), vyFace(kGreen, QStringLiteral("Rate 2.png")),
+    vyFace(kGreen, QStringLiteral("Rate 3.png")),
+};
+const Face kCutFace = vyFace(kRed, QStringLiteral("cut.png"));
+const Face kAutoFace = vyFace(kRed, QStringLiteral("auto.png"));
+const Face kFtbFace = vyFace(kRed, QStringLiteral("FTB.png"));
+const Face kFFaces[8] = {
+    vyFace(kGreen, QStringLiteral("F1.png")), vyFace(kGreen, QStringLiteral("F2.png")),
+    vyFace(kGreen, QStringLiteral("F3.png")), vyFace(kGreen, QStringLiteral("F4.png")),
+    vyFace(kGreen, QStringLiteral("F5.png")), vyFace(kGreen, QStringLiteral("F6.png")),
+    vyFace(kGreen, QStringLiteral("F7.png")), vyFace(kGreen, QStringLiteral("F8.png")),
+};
+const Face kSrc1Face = vyFace(kGreen, QStringLiteral("CH1.png"), FaceRule::Bare);
+const Face kSrc2Face = vyFace(kGreen, QStringLiteral("CH2.png"), FaceRule::Bare);
+const Face kVolAddFace = vyFace(kGreen, QStringLiteral("vol+.png"), FaceRule::Bare);
+const Face kVolSubFace = vyFace(kGreen, QStringLiteral("vol-.png"), FaceRule::Bare);
+const Face kStillFace = vyFace(kGreen, QStringLiteral("still.png"), FaceRule::Spaced);
+const Face kPipFace = vyFace(kGreen, QStringLiteral("PIP.png"), FaceRule::Spaced);
+const Face kAfvFace =
+    buttonFace(kVy, kDefault, QStringLiteral("AFV.png"), kGreen, QStringLiteral("AFV-6.png"), FaceRule::Spaced);
+const Face kMixFace = vyFace(kGreen, QStringLiteral("mix.png"), FaceRule::Spaced);
+const Face kLampFace{QStringLiteral("QLabel"), FaceRule::Spaced, QStringLiteral(":/images/4k/default/off.png"),
+                     QStringLiteral(":/images/4k/green/on.png")};
+
+const char kFaderStyle[] =
+    "QSlider::groove:vertical {border-image: url(:/images/Vy/default/Rectangle 44.png);width:25px;}"
+    "QSlider::handle:vertical {border-image: url(:/images/Vy/default/Component 1.png);width:38px;height:40px;"
+    "margin-left:-5px;margin-right:-5px;}";
+const char kTbarStyle[] =
+    "QSlider::groove:vertical{border-image: url(:/images/Vy/default/Rectangle 44.png);width:18px;height: 284px;}"
+    "QSlider::handle:vertical{border-image: url(:/images/Vy/default/Component 2);width:200px;height: 52.5px;"
+    "margin:0px -50px 0px -50px;}";
+
+constexpr int kFtbBlinkMs = 400;
+
+// Top-left corner that centres a window of the given size on the primary
+// screen's available area, measured from (0, 0).
+QPoint centredOrigin(const QSize& size)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    return QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+} // namespace
+
+Oriskan_NEW::Oriskan_NEW(QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::Oriskan_NEW)
+{
+    ui->setupUi(this);
+    init_widget();
+    init_button_style();
+    init_label_style();
+    init_transitions();
+    init_pgm_pvw();
+    init_btnPGMStyle();
+    init_btnPVWStyle();
+    init_audio_verticalSlider();
+    init_bus_verticalSlider();
+    init_Toggle_key();
+    m_grpFunction = new QButtonGroup(this);
+    m_grpFunction->addButton(ui->btn_pip, 1);
+    init_AFVorMIXfunction();
+    init_connect();
+    init_record_targets();
+}
+
+Oriskan_NEW::~Oriskan_NEW()
+{
+    delete ui;
+    delete m_mainMenu;
+}
+
+void Oriskan_NEW::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d)
+{
+    m_fun->DevTypeID(ip, a, b, ip2, c, d);
+    m_mainMenu->getDevIP(ip);
+}
+
+// ---- construction -----------------------------------------------------------
+
+void Oriskan_NEW::init_widget()
+{
+    m_fun = new onlyFun(this);
+    m_pipPage = new PIP_PAGE(this, m_fun);
+    m_popPage = new POP_PAGE(this, m_fun);
+    m_lumaPage = new KEY_PAGE(this, m_fun, QStringLiteral("Luma Key"));
+    m_chromaPage = new KEY_PAGE(this, m_fun, QStringLiteral("Chroma Key"));
+    m_patternPage = new PATTERN_PAGE(this, m_fun);
+    m_camPage = new CAM_PAGE(this, m_fun);
+    m_audioPage = new AUDIO_PAGE(this, m_fun);
+    m_mainMenu = new MainMenu(nullptr, m_fun);
+    m_sourcePage = new SOURCE_PAGE(this, m_fun);
+}
+
+void Oriskan_NEW::init_button_style()
+{
+    m_ftbTimer = new QTimer(this);
+    connect(m_ftbTimer, &QTimer::timeout, this, &Oriskan_NEW::m_on_timerour_FTB);
+
+    on_Style_btnSRC1(false);
+    on_Style_btnSRC2(false);
+    on_Style_btnCH1_VOL_ADD(false);
+    on_Style_btnCH1_VOL_SUB(false);
+    on_Style_btnCH2_VOL_ADD(false);
+    on_Style_btnCH2_VOL_SUB(false);
+    on_Style_btnF1(false);
+    on_Style_btnF2(false);
+    on_Style_btnF3(false);
+    on_Style_btnF4(false);
+    on_Style_btnF5(false);
+    on_Style_btnF6(false);
+    on_Style_btnF7(false);
+    on_Style_btnF8(false);
+
+    connect(ui->btn_F4, &QPushButton::clicked, m_fun, &onlyFun::m_on_btn_rec_clicked);
+    connect(ui->btn_F5, &QPushButton::clicked, m_fun, &onlyFun::m_on_btn_pause_clicked);
+    connect(ui->btn_F6, &QPushButton::clicked, m_fun, &onlyFun::m_on_btn_stream_clicked);
+}
+
+void Oriskan_NEW::init_label_style()
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_StyledBackground);
+    setWindowTitle(QStringLiteral("Zv-Solvenzari-Vy"));
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void Oriskan_NEW::init_transitions()
+{
+    m_grpTransitions = new QButtonGroup(this);
+    m_grpTransitions->addButton(ui->btn_mix, 0);
+    m_grpTransitions->addButton(ui->btn_fade, 1);
+    m_grpTransitions->addButton(ui->btnGroup1, 2);
+    m_grpTransitions->addButton(ui->btnGroup2, 3);
+    m_grpTransitions->addButton(ui->btnGroup3, 4);
+    m_grpTransitions->addButton(ui->btnGroup4, 5);
+    init_btnTRANSITONSStyle();
+
+    m_grpRate = new QButtonGroup(this);
+    m_grpRate->addButton(ui->btn_rate1, 0);
+    m_grpRate->addButton(ui->btn_rate2, 1);
+    m_grpRate->addButton(ui->btn_rate3, 2);
+    init_btnRateStyle();
+}
+
+void Oriskan_NEW::init_pgm_pvw()
+{
+    m_grpPGM = new QButtonGroup(this);
+    m_grpPGM->addButton(ui->btn_pgm_1, 1);
+    m_grpPGM->addButton(ui->btn_pgm_2, 2);
+    m_grpPGM->addButton(ui->btn_pgm_3, 3);
+    m_grpPGM->addButton(ui->btn_pgm_4, 4);
+    m_grpPGM->addButton(ui->btn_pgm_bar, 9);
+
+    m_grpPVW = new QButtonGroup(this);
+    m_grpPVW->addButton(ui->btn_pvw_1, 1);
+    m_grpPVW->addButton(ui->btn_pvw_2, 2);
+    m_grpPVW->addButton(ui->btn_pvw_3, 3);
+    m_grpPVW->addButton(ui->btn_pvw_4, 4);
+    m_grpPVW->addButton(ui->btn_pvw_bar, 9);
+}
+
+void Oriskan_NEW::init_audio_verticalSlider()
+{
+    for (QSlider* s : {ui->verticalSlider_1, ui->verticalSlider_2, ui->verticalSlider_master}) {
+        s->setRange(0, 100);
+        s->setSingleStep(10);
+        s->setStyleSheet(QString::fromLatin1(kFaderStyle));
+    }
+}
+
+void Oriskan_NEW::init_bus_verticalSlider()
+{
+    ui->verticalSlider_4->setRange(0, 127);
+    ui->verticalSlider_4->setSingleStep(5);
+    ui->verticalSlider_4->setStyleSheet(QString::fromLatin1(kTbarStyle));
+}
+
+void Oriskan_NEW::init_Toggle_key()
+{
+    on_Style_btnPIP(false);
+    on_Style_btnSTILL(false);
+    on_Style_btnCut(false);
+    on_Style_btnAuto(false);
+    on_Style_label_lightUP(false);
+    on_Style_label_lightDown(true);
+    m_pipPage->close();
+}
+
+void Oriskan_NEW::init_AFVorMIXfunction()
+{
+    m_grpAFVorMix = new QButtonGroup(this);
+    m_grpAFVorMix->addButton(ui->btn_audio_afv, 0);
+    m_grpAFVorMix->addButton(ui->btn_audio_mix, 1);
+    init_AFVorMix_style();
+}
+
+void Oriskan_NEW::init_connect()
+{
+    onlyFun* f = m_fun;
+    // The panel's own face or flash runs first, the controller's command after it.
+    connect(m_grpPGM, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_PGM_clicked(uint8_t(id)); });
+    connect(m_grpPGM, &QButtonGroup::idClicked, f, [f](int id) { f->m_on_btnGrp_PGM_clicked(uchar(id)); });
+    connect(m_grpPVW, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_PVW_clicked(uint8_t(id)); });
+    connect(m_grpPVW, &QButtonGroup::idClicked, f, [f](int id) { f->m_on_btnGrp_PVW_clicked(uchar(id)); });
+    connect(ui->btn_cut, &QPushButton::clicked, this, &Oriskan_NEW::m_on_btnCut_clicked);
+    connect(ui->btn_cut, &QPushButton::clicked, f, &onlyFun::m_on_btnCut_clicked);
+    connect(ui->btn_auto, &QPushButton::clicked, f, &onlyFun::m_on_btnAuto_clicked);
+    connect(m_grpRate, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_Rate_clicked(uint8_t(id)); });
+    connect(m_grpRate, &QButtonGroup::idClicked, f, [f](int id) { f->m_on_btnGrp_Rate_clicked(uchar(id)); });
+    // Transitions: the controller first, so its icon signal precedes the panel's face.
+    connect(m_grpTransitions, &QButtonGroup::idClicked, f,
+            [f](int id) { f->m_on_btnGrp_TRANSITONS_clicked(uchar(id)); });
+    connect(m_grpTransitions, &QButtonGroup::idClicked, this,
+            [this](int id) { m_on_btnGrp_TRANSITONS_clicked(uint8_t(id)); });
+    connect(m_grpFunction, &QButtonGroup::idClicked, f, [f](int id) { f->m_on_btnGrp_Function_clicked(uchar(id)); });
+    connect(m_grpAFVorMix, &QButtonGroup::idClicked, this,
+            [this](int id) { m_on_btnGrp_AFVorMix_clicked(uint8_t(id)); });
+    connect(m_grpAFVorMix, &QButtonGroup::idClicked, f, [f](int id) { f->m_on_btn_AFVorMIX_clicked(uchar(id)); });
+
+    // Keys whose own slot is connected by name in setupUi (so it runs first).
+    connect(ui->btn_still, &QPushButton::clicked, f, &onlyFun::m_on_btn_still_clicked);
+    connect(ui->btn_ftb, &QPushButton::clicked, f, &onlyFun::m_on_btn_ftb_clicked);
+    connect(ui->btn_src1, &QPushButton::clicked, f, &onlyFun::m_on_btn_src1_clicked);
+    connect(ui->btn_src2, &QPushButton::clicked, f, &onlyFun::m_on_btn_src2_clicked);
+    connect(ui->btn_ch1_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_add_clicked);
+    connect(ui->btn_ch1_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_sub_clicked);
+    connect(ui->btn_ch2_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_add_clicked);
+    connect(ui->btn_ch2_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_sub_clicked);
+    connect(ui->btn_F1, &QPushButton::clicked, f, &onlyFun::m_on_btn_reso_clicked);
+    connect(ui->btn_F2, &QPushButton::clicked, f, &onlyFun::m_on_btn_DPorHDMI_clicked);
+    connect(ui->btn_F3, &QPushButton::clicked, f, &onlyFun::m_on_btn_ADUIO_MUTE_clicked);
+    connect(ui->btn_F7, &QPushButton::clicked, f, &onlyFun::m_on_btnF7_clicked);
+    connect(ui->btn_F8, &QPushButton::clicked, f, &onlyFun::m_on_btn_mic_cfg_clicked);
+
+    connect(ui->verticalSlider_1, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_1_valueChanged);
+    connect(ui->verticalSlider_2, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_2_valueChanged);
+    connect(ui->verticalSlider_master, &QSlider::valueChanged, f,
+            &onlyFun::m_on_verticalSlider_master_valueChanged);
+    connect(ui->verticalSlider_4, &QSlider::valueChanged, f, &onlyFun::setslider0);
+
+    connect(ui->btn_menu, &QPushButton::pressed, f, &onlyFun::on_btnclicked_Menu_Pressed);
+    connect(ui->btn_menu, &QPushButton::released, f, &onlyFun::on_btnclicked_Menu_Released);
+    connect(ui->btn_up, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuUP_Pressed);
+    connect(ui->btn_up, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuUP_Released);
+    connect(ui->btn_down, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuDOWN_Pressed);
+    connect(ui->btn_down, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuDOWN_Released);
+    connect(ui->btn_left, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuLEFT_Pressed);
+    connect(ui->btn_left, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuLEFT_Released);
+    connect(ui->btn_right, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuRIGHT_Pressed);
+    connect(ui->btn_right, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuRIGHT_Released);
+
+    // The controller and the settings window back to the panel.
+    connect(f, &onlyFun::setSlider1Vol, ui->verticalSlider_1, [this](uint8_t v) { ui->verticalSlider_1->setValue(v); });
+    connect(f, &onlyFun::setSlider2Vol, ui->verticalSlider_2, [this](uint8_t v) { ui->verticalSlider_2->setValue(v); });
+    connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, this, &Oriskan_NEW::set_TRANSITONS_Style);
+    connect(f, &onlyFun::Send_Trans_Style, this, &Oriskan_NEW::set_Trans_Style);
+    connect(f, &onlyFun::set_Function_EnableSignals, this, &Oriskan_NEW::set_Function_Enable);
+    connect(f, &onlyFun::m_on_Style_btnAuto, this, [this](bool b) {
+        on_Style_btnAuto(b);
+        // CUT and AUTO wait while the operator holds the T-bar between its ends.
+        ui->btn_cut->setEnabled(!b);
+        ui->btn_auto->setEnabled(!b);
+    });
+    connect(f, &onlyFun::setlightStyle, this, [this](bool b) {
+        on_Style_label_lightUP(b);
+        on_Style_label_lightDown(!b);
+    });
+    connect(f, &onlyFun::setF7Widget, this, &Oriskan_NEW::setF7Widget);
+    connect(f, &onlyFun::m_on_Style_btnRec_Signals, this, &Oriskan_NEW::set_Rec_Enable);
+    connect(f, &onlyFun::m_on_Style_btnPause_Signals, this, &Oriskan_NEW::on_Style_btnF5);
+    connect(f, &onlyFun::m_on_Style_btnStream_Signals, this, &Oriskan_NEW::on_Style_btnF6);
+    connect(f, &onlyFun::getDateSignals, this, &Oriskan_NEW::getDate);
+    connect(f, &onlyFun::getTXSliderDateSignals, this, &Oriskan_NEW::getTXSliderDate);
+    connect(f, &onlyFun::getPOPWinStateSignals, this, &Oriskan_NEW::getPOPWinState);
+    connect(f, &onlyFun::getDevVersionStateSignals, this, &Oriskan_NEW::getDevVersionState);
+    connect(f, &onlyFun::ExitSignals, this, &Oriskan_NEW::ExitSignals);
+    connect(m_mainMenu, &MainMenu::goBack, this, &Oriskan_NEW::do_btnBack_clicked);
+    connect(this, &Oriskan_NEW::show_lnge_cfg, m_audioPage, &AUDIO_PAGE::show_lnge_cfg_slots);
+    connect(this, &Oriskan_NEW::show_mic_cfg, m_audioPage, &AUDIO_PAGE::show_mic_cfg_slots);
+}
+
+// ---- settings road ----------------------------------------------------------
+
+void Oriskan_NEW::on_btnSet_clicked()
+{
+    if (!m_mainMenu->isActiveWindow()) {
+        hide();
+        showCentred(m_mainMenu);
+    } else {
+        m_mainMenu->close();
+    }
+}
+
+void Oriskan_NEW::do_btnBack_clicked()
+{
+    m_mainMenu->close();
+    showCentred(this);
+}
+
+void Oriskan_NEW::showCentred(QWidget* w)
+{
+    w->move(centredOrigin(w->size()));
+    w->show();
+}
+
+// ---- faces ------------------------------------------------------------------
+
+void Oriskan_NEW::on_Style_btnSRC1(bool on) { PanelFaces::showFace(ui->btn_src1, kSrc1Face, on); }
+void Oriskan_NEW::on_Style_btnSRC2(bool on) { PanelFaces::showFace(ui->btn_src2, kSrc2Face, on); }
+void Oriskan_NEW::on_Style_btnCH1_VOL_ADD(bool on) { PanelFaces::showFace(ui->btn_ch1_vol_add, kVolAddFace, on); }
+void Oriskan_NEW::on_Style_btnCH1_VOL_SUB(bool on) { PanelFaces::showFace(ui->btn_ch1_vol_sub, kVolSubFace, on); }
+void Oriskan_NEW::on_Style_btnCH2_VOL_ADD(bool on) { PanelFaces::showFace(ui->btn_ch2_vol_add, kVolAddFace, on); }
+void Oriskan_NEW::on_Style_btnCH2_VOL_SUB(bool on) { PanelFaces::showFace(ui->btn_ch2_vol_sub, kVolSubFace, on); }
+void Oriskan_NEW::on_Style_btnF1(bool on) { PanelFaces::showFace(ui->btn_F1, kFFaces[0], on); }
+void Oriskan_NEW::on_Style_btnF2(bool on) { PanelFaces::showFace(ui->btn_F2, kFFaces[1], on); }
+void Oriskan_NEW::on_Style_btnF3(bool on) { PanelFaces::showFace(ui->btn_F3, kFFaces[2], on); }
+void Oriskan_NEW::on_Style_btnF4(bool on) { PanelFaces::showFace(ui->btn_F4, kFFaces[3], on); }
+void Oriskan_NEW::on_Style_btnF5(bool on) { PanelFaces::showFace(ui->btn_F5, kFFaces[4], on); }
+void Oriskan_NEW::on_Style_btnF6(bool on) { PanelFaces::showFace(ui->btn_F6, kFFaces[5], on); }
+void Oriskan_NEW::on_Style_btnF7(bool on) { PanelFaces::showFace(ui->btn_F7, kFFaces[6], on); }
+void Oriskan_NEW::on_Style_btnF8(bool on) { PanelFaces::showFace(ui->btn_F8, kFFaces[7], on); }
+void Oriskan_NEW::on_Style_btnSTILL(bool on) { PanelFaces::showFace(ui->btn_still, kStillFace, on); }
+void Oriskan_NEW::on_Style_btnPIP(bool on) { PanelFaces::showFace(ui->btn_pip, kPipFace, on); }
+void Oriskan_NEW::on_Style_btnCut(bool on) { PanelFaces::showFace(ui->btn_cut, kCutFace, on); }
+void Oriskan_NEW::on_Style_btnAuto(bool on) { PanelFaces::showFace(ui->btn_auto, kAutoFace, on); }
+void Oriskan_NEW::on_Style_btnFTB(bool on) { PanelFaces::showFace(ui->btn_ftb, kFtbFace, on); }
+void Oriskan_NEW::on_Style_label_lightUP(bool on) { PanelFaces::showFace(ui->label_lightUP, kLampFace, on); }
+void Oriskan_NEW::on_Style_label_lightDown(bool on) { PanelFaces::showFace(ui->label_lightDown, kLampFace, on); }
+
+void Oriskan_NEW::init_btnPGMStyle()
+{
+    QPushButton* row[5] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_bar};
+    for (int i = 0; i < 5; ++i)
+        PanelFaces::showFace(row[i], kPgmFaces[i], false);
+}
+
+void Oriskan_NEW::init_btnPVWStyle()
+{
+    QPushButton* row[5] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_bar};
+    for (int i = 0; i < 5; ++i)
+        PanelFaces::showFace(row[i], kPvwFaces[i], false);
+}
+
+void Oriskan_NEW::init_btnTRANSITONSStyle()
+{
+    QPushButton* row[6] = {ui->btn_mix, ui->btn_fade, ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4};
+    for (int i = 0; i < 6; ++i)
+        PanelFaces::showFace(row[i], kTransitionFaces[i], false);
+}
+
+void Oriskan_NEW::init_btnRateStyle()
+{
+    QPushButton* row[3] = {ui->btn_rate1, ui->btn_rate2, ui->btn_rate3};
+    for (int i = 0; i < 3; ++i)
+        PanelFaces::showFace(row[i], kRateFaces[i], false);
+}
+
+void Oriskan_NEW::init_AFVorMix_style()
+{
+    PanelFaces::showFace(ui->btn_audio_afv, kAfvFace, false);
+    PanelFaces::showFace(ui->btn_audio_mix, kMixFace, false);
+}
+
+void Oriskan_NEW::on_Style_btnpgm1_red() { PanelFaces::showFace(ui->btn_pgm_1, kPgmFaces[0], true); }
+void Oriskan_NEW::on_Style_btnpgm2_red() { PanelFaces::showFace(ui->btn_pgm_2, kPgmFaces[1], true); }
+void Oriskan_NEW::on_Style_btnpgm3_red() { PanelFaces::showFace(ui->btn_pgm_3, kPgmFaces[2], true); }
+void Oriskan_NEW::on_Style_btnpgm4_red() { PanelFaces::showFace(ui->btn_pgm_4, kPgmFaces[3], true); }
+void Oriskan_NEW::on_Style_btnpgmbar_red() { PanelFaces::showFace(ui->btn_pgm_bar, kPgmFaces[4], true); }
+void Oriskan_NEW::on_Style_btnpvw1_green() { PanelFaces::showFace(ui->btn_pvw_1, kPvwFaces[0], true); }
+void Oriskan_NEW::on_Style_btnpvw2_green() { PanelFaces::showFace(ui->btn_pvw_2, kPvwFaces[1], true); }
+void Oriskan_NEW::on_Style_btnpvw3_green() { PanelFaces::showFace(ui->btn_pvw_3, kPvwFaces[2], true); }
+void Oriskan_NEW::on_Style_btnpvw4_green() { PanelFaces::showFace(ui->btn_pvw_4, kPvwFaces[3], true); }
+void Oriskan_NEW::on_Style_btnpvwbar_green() { PanelFaces::showFace(ui->btn_pvw_bar, kPvwFaces[4], true); }
+void Oriskan_NEW::on_Style_btnRate1_green() { PanelFaces::showFace(ui->btn_rate1, kRateFaces[0], true); }
+void Oriskan_NEW::on_Style_btnRate2_green() { PanelFaces::showFace(ui->btn_rate2, kRateFaces[1], true); }
+void Oriskan_NEW::on_Style_btnRate3_green() { PanelFaces::showFace(ui->btn_rate3, kRateFaces[2], true); }
+void Oriskan_NEW::on_Style_btnAFV_green() { PanelFaces::showFace(ui->btn_audio_afv, kAfvFace, true); }
+void Oriskan_NEW::on_Style_btnAUDIOMIX_green() { PanelFaces::showFace(ui->btn_audio_mix, kMixFace, true); }
+void Oriskan_NEW::on_Style_btnTransitions0_green() { PanelFaces::showFace(ui->btn_mix, kTransitionFaces[0], true); }
+void Oriskan_NEW::on_Style_btnTransitions1_green() { PanelFaces::showFace(ui->btn_fade, kTransitionFaces[1], true); }
+void Oriskan_NEW::on_Style_btnTransitions2_green() { PanelFaces::showFace(ui->btnGroup1, kTransitionFaces[2], true); }
+void Oriskan_NEW::on_Style_btnTransitions3_green() { PanelFaces::showFace(ui->btnGroup2, kTransitionFaces[3], true); }
+void Oriskan_NEW::on_Style_btnTransitions4_green() { PanelFaces::showFace(ui->btnGroup3, kTransitionFaces[4], true); }
+void Oriskan_NEW::on_Style_btnTransitions5_green() { PanelFaces::showFace(ui->btnGroup4, kTransitionFaces[5], true); }
+
+// ---- rows and toggles -------------------------------------------------------
+
+void Oriskan_NEW::set_PGMCH_Style(uint8_t ch)
+{
+    init_btnPGMStyle();
+    switch (ch) {
+    case 1: on_Style_btnpgm1_red(); break;
+    case 2: on_Style_btnpgm2_red(); break;
+    case 3: on_Style_btnpgm3_red(); break;
+    case 4: on_Style_btnpgm4_red(); break;
+    case 9: on_Style_btnpgmbar_red(); break;
+    default: break;
+    }
+}
+
+void Oriskan_NEW::set_PVWCH_Style(uint8_t ch)
+{
+    init_btnPVWStyle();
+    switch (ch) {
+    case 1: on_Style_btnpvw1_green(); break;
+    case 2: on_Style_btnpvw2_green(); break;
+    case 3: on_Style_btnpvw3_green(); break;
+    case 4: on_Style_btnpvw4_green(); break;
+    case 9: on_Style_btnpvwbar_green(); break;
+    default: break;
+    }
+}
+
+void Oriskan_NEW::set_Rate_Style(uint8_t r)
+{
+    init_btnRateStyle();
+    switch (r) {
+    case 0: on_Style_btnRate1_green(); break;
+    case 1: on_Style_btnRate2_green(); break;
+    case 2: on_Style_btnRate3_green(); break;
+    default: break;
+    }
+}
+
+void Oriskan_NEW::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
+void Oriskan_NEW::m_on_btnGrp_PVW_clicked(uint8_t id) { set_PVWCH_Style(id); }
+void Oriskan_NEW::m_on_btnGrp_Rate_clicked(uint8_t id) { set_Rate_Style(id); }
+void Oriskan_NEW::m_on_btnGrp_AFVorMix_clicked(uint8_t id) { setBtnAFVorMIXStyle(id); }
+
+void Oriskan_NEW::setBtnAFVorMIXStyle(uint8_t m)
+{
+    init_AFVorMix_style();
+    if (m == 1) {
+        on_Style_btnAUDIOMIX_green();
+        ui->btn_src1->setEnabled(true);
+        ui->btn_src2->setEnabled(true);
+    } else if (m == 0) {
+        on_Style_btnAFV_green();
+        ui->btn_src1->setEnabled(false);
+        ui->btn_src2->setEnabled(false);
+    }
+}
+
+void Oriskan_NEW::set_Stll_Style(uint8_t v)
+{
+    if (v > 1)
+        return;
+    m_still = v;
+    on_Style_btnSTILL(v != 0);
+}
+
+void Oriskan_NEW::set_Mute_Style(uint8_t v)
+{
+    if (v <= 1)
+        m_mute = v;
+    on_Style_btnF3(v != 0);
+}
+
+void Oriskan_NEW::on_btn_still_clicked()
+{
+    m_still = m_still ? 0 : 1;
+    on_Style_btnSTILL(m_still != 0);
+}
+
+void Oriskan_NEW::on_btn_F3_clicked()
+{
+    m_mute = m_mute ? 0 : 1;
+    on_Style_btnF3(m_mute != 0);
+}
+
+void Oriskan_NEW::set_Rec_Enable(bool rec)
+{
+    if (rec) {
+        on_Style_btnF4(true);
+    } else {
+        on_Style_btnF4(false);
+        on_Style_btnF5(false);
+    }
+    ui->btn_F5->setEnabled(rec);
+}
+
+void Oriskan_NEW::m_on_btnGrp_TRANSITONS_clicked(uint8_t id) { set_TRANSITONS_Style(id, 0); }
+
+void Oriskan_NEW::set_TRANSITONS_Style(uint8_t id, uint8_t icon)
+{
+    init_btnTRANSITONSStyle();
+    switch (id) {
+    case 0: on_Style_btnTransitions0_green(); return;
+    case 1: on_Style_btnTransitions1_green(); return;
+    case 2: case 3: case 4: case 5: break;
+    default: return;
+    }
+    ICON_CURRENT_INDEX[id - 2] = icon;
+    switch (id) {
+    case 2: on_Style_btnTransitions2_green(); break;
+    case 3: on_Style_btnTransitions3_green(); break;
+    case 4: on_Style_btnTransitions4_green(); break;
+    default: on_Style_btnTransitions5_green(); break;
+    }
+}
+
+void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uint8_t g2, uint8_t g3, uint8_t g4,
+                                  uint8_t g5, uint8_t g6, uint8_t g7, uint8_t g8, uint8_t g9, uint8_t g10)
+{
+    const uint8_t groups[10] = {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10};
+    for (int i = 0; i < 10; ++i)
+        ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
+    init_btnTRANSITONSStyle();
+    if (kind == 1) {
+        on_Style_btnTransitions0_green();
+    } else if (kind == 2) {
+        on_Style_btnTransitions1_green();
+    } else if (kind == 4 || kind == 8) {
+        // The current effect is the group's wipe code less 35.
+        switch (current) {
+        case 0: on_Style_btnTransitions3_green(); break;
+        case 2: on_Style_btnTransitions2_green(); break;
+        case 4: on_Style_btnTransitions5_green(); break;
+        case 6: on_Style_btnTransitions4_green(); break;
+        default: break;
+        }
+    }
+}
+
+void Oriskan_NEW::set_Function_Enable(uint8_t f, bool pip_e, bool, bool, bool, bool)
+{
+    on_Style_btnPIP(false);
+    m_pipPage->close();
+    if (f != 1)
+        return;
+    on_Style_btnPIP(pip_e);
+    if (pip_e)
+        m_pipPage->show();
+}
+
+void Oriskan_NEW::setF7Widget(uint8_t mode, bool state1, bool state2)
+{
+    if (mode == 1) {
+        if (state1) {
+            on_Style_btnF7(true);
+            m_lumaPage->show();
+            if (m_chromaPage->isActiveWindow())
+                m_chromaPage->close();
+        } else {
+            on_Style_btnF7(false);
+            m_lumaPage->close();
+        }
+    } else if (mode == 2) {
+        if (state2) {
+            on_Style_btnF7(true);
+            m_chromaPage->show();
+            if (m_lumaPage->isActiveWindow())
+                m_lumaPage->close();
+        } else {
+            on_Style_btnF7(false);
+            m_chromaPage->close();
+        }
+    }
+}
+
+// ---- flashes ----------------------------------------------------------------
+
+bool Oriskan_NEW::flashKey(void (Oriskan_NEW::*face)(bool), unsigned ms)
+{
+    return PanelFaces::flash(
+        this, [this, face](bool on) { (this->*face)(on); }, [](unsigned t) { onlyFun::Delay_MSec(t); }, ms);
+}
+
+void Oriskan_NEW::m_on_btnCut_clicked() { flashKey(&Oriskan_NEW::on_Style_btnCut, 300); }
+void Oriskan_NEW::on_btn_src1_clicked() { flashKey(&Oriskan_NEW::on_Style_btnSRC1, 200); }
+void Oriskan_NEW::on_btn_src2_clicked() { flashKey(&Oriskan_NEW::on_Style_btnSRC2, 200); }
+void Oriskan_NEW::on_btn_ch1_vol_sub_clicked() { flashKey(&Oriskan_NEW::on_Style_btnCH1_VOL_SUB, 200); }
+void Oriskan_NEW::on_btn_ch1_vol_add_clicked() { flashKey(&Oriskan_NEW::on_Style_btnCH1_VOL_ADD, 200); }
+void Oriskan_NEW::on_btn_ch2_vol_sub_clicked() { flashKey(&Oriskan_NEW::on_Style_btnCH2_VOL_SUB, 200); }
+void Oriskan_NEW::on_btn_ch2_vol_add_clicked() { flashKey(&Oriskan_NEW::on_Style_btnCH2_VOL_ADD, 200); }
+void Oriskan_NEW::on_btn_F1_clicked() { flashKey(&Oriskan_NEW::on_Style_btnF1, 400); }
+void Oriskan_NEW::on_btn_F2_clicked() { flashKey(&Oriskan_NEW::on_Style_btnF2, 400); }
+void Oriskan_NEW::on_btn_F8_clicked() { flashKey(&Oriskan_NEW::on_Style_btnF8, 400); }
+
+// ---- FTB lamp ---------------------------------------------------------------
+
+void Oriskan_NEW::on_btn_ftb_clicked()
+{
+    if (!m_ftbRunning) {
+        m_ftbRunning = 1;
+        m_ftbTimer->start(kFtbBlinkMs);
+    } else {
+        m_ftbRunning = 0;
+        on_Style_btnFTB(false);
+        m_ftbTimer->stop();
+    }
+}
+
+void Oriskan_NEW::m_on_timerour_FTB()
+{
+    on_Style_btnFTB(m_ftbPhase == 1);
+    m_ftbPhase = m_ftbPhase ? 0 : 1;
+}
+
+void Oriskan_NEW::set_FTB_Style(uint8_t v)
+{
+    if (v == 1) {
+        m_ftbRunning = 1;
+        m_ftbTimer->start(kFtbBlinkMs);
+    } else if (v == 0) {
+        m_ftbRunning = 0;
+        on_Style_btnFTB(false);
+        m_ftbTimer->stop();
+    }
+}
+
+// ---- replies ----------------------------------------------------------------
+
+void Oriskan_NEW::keepCurrent(const QByteArray& reply)
+{
+    // A copy of its own: the array handed over may only borrow its storage.
+    m_current = QByteArray(reply.constData(), reply.size());
+}
+
+void Oriskan_NEW::getDate(QByteArray reply)
+{
+    keepCurrent(reply);
+    DevState::StateDump dump;
+    // A dump too short for the record is dropped whole and not kept for comparison.
+    if (!DevState::decodeStateDump(reply, DevState::kVyMinDumpSize, dump))
+        return;
+    DevStateGuard guard;
+    m_dump = std::move(dump);
+    if (m_hasPrevious)
+        updateDevState();
+    else
+        setDevInitState();
+    applyRecStreamStatus(m_dump);
+    m_previous = m_dump;
+    m_hasPrevious = true;
+}
+
+void Oriskan_NEW::setDevInitState() { applyRecord(m_dump.record.present); }
+
+void Oriskan_NEW::updateDevState() { applyRecord(DevState::changedGroups(m_dump, &m_previous)); }
+
+void Oriskan_NEW::applyRecStreamStatus(const DevState::StateDump& dump)
+{
+    // A length field that does not fit the datagram leaves the status alone.
+    if (!dump.hasStatus)
+        return;
+    m_recStream = dump.status;
+    const DevState::RecStreamStatus& s = m_recStream;
+    m_fun->setRecStreamEnable(s.rec(), s.pause(), s.stream());
+    m_mainMenu->setRecStreamValue(s.streamIndex(), s.streamRate(), s.quality(), s.encoding(), s.storage());
+}
+
+void Oriskan_NEW::applyRecord(const DevState::Groups& g)
+{
+    DevState::applyRecord(m_dump.record, g, m_recordFields, m_recordTargets);
+}
+
+void Oriskan_NEW::init_record_targets()
+{
+    m_recordFields.pgm = [this](quint8 v) { set_PGMCH_Style(v); };
+    m_recordFields.pvw = [this](quint8 v) { set_PVWCH_Style(v); };
+    m_recordFields.audioMode = [this](quint8 v) { setBtnAFVorMIXStyle(v); };
+    m_recordFields.ch1Level = [this](quint8 v) { ui->verticalSlider_1->setValue(v); };
+    m_recordFields.ch2Level = [this](quint8 v) { ui->verticalSlider_2->setValue(v); };
+    m_recordFields.master = [this](quint8 v) { ui->verticalSlider_master->setValue(v); };
+    m_recordFields.mute = [this](quint8 v) { set_Mute_Style(v); };
+    m_recordFields.ftb = [this](quint8 v) { set_FTB_Style(v); };
+    m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
+    m_recordFields.rate = [this](quint8 v) { set_Rate_Style(v); };
+    // This panel feeds its camera page and reads the F7 key mode.
+    m_recordTargets = DevState::RecordTargets{m_fun,         m_pipPage, m_popPage,  m_lumaPage, m_chromaPage,
+                                              m_patternPage, m_camPage, m_mainMenu, m_audioPage, true};
+}
+
+void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
+{
+    keepCurrent(reply);
+    DevState::TbarReport t;
+    if (!DevState::readTbarReport(reply, t))
+        return;
+    DevStateGuard guard;
+    qDebug() << "by" << toSpacedHex(reply);
+    on_Style_btnAuto(t.autoLit);
+    on_Style_label_lightUP(t.upLit);
+    on_Style_label_lightDown(!t.upLit);
+    if (t.moves)
+        ui->verticalSlider_4->setValue(t.lever);
+    m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value() & 0xFF));
+}
+
+void Oriskan_NEW::getPOPWinState(const QByteArray& reply)
+{
+    keepCurrent(reply);
+    if (byteAt(reply, 16) != 0x6F || !hasBytes(reply, 18))
+        return;
+    DevStateGuard guard;
+    m_fun->POP_CUT_WindowMode(byteAt(reply, 18));
+}
+
+void Oriskan_NEW::getDevVersionState(const QByteArray& reply)
+{
+    keepCurrent(reply);
+    // The version bytes run up to byte 31; a shorter reply does not hold them.
+    if (byteAt(reply, 16) != 0x49 || reply.size() < 32)
+        return;
+    DevStateGuard guard;
+    auto b = [&reply](int i) { return byteAt(reply, i); };
+    m_mainMenu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
+}

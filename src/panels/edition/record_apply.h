@@ -1,0 +1,60 @@
+#pragma once
+// Applies a decoded state record to a panel, its controller and its settings
+// windows, group by group in the one order both edition panels share. Each
+// panel says only how it shows its own keys and which optional parts it has.
+
+#include "device_record.h"
+
+#include <functional>
+
+class AUDIO_PAGE;
+class CAM_PAGE;
+class KEY_PAGE;
+class MainMenu;
+class PATTERN_PAGE;
+class PIP_PAGE;
+class POP_PAGE;
+class onlyFun;
+
+namespace DevState {
+
+// The panel's own faces and faders; an empty function leaves that field alone.
+struct PanelFields {
+    std::function<void(quint8)> pgm, pvw, audioMode, ch1Level, ch2Level, master, mute, ftb, still, rate;
+};
+
+// Where the rest of the record goes. A panel without a camera section leaves
+// cam null (the camera fields are then not read), and only a panel whose F7
+// key is the key-page key reads the F7 mode.
+struct RecordTargets {
+    onlyFun* fun = nullptr;
+    PIP_PAGE* pip = nullptr;
+    POP_PAGE* pop = nullptr;
+    KEY_PAGE* luma = nullptr;
+    KEY_PAGE* chroma = nullptr;
+    PATTERN_PAGE* pattern = nullptr;
+    CAM_PAGE* cam = nullptr;
+    MainMenu* menu = nullptr;
+    AUDIO_PAGE* audio = nullptr;
+    bool readsF7Mode = false;
+};
+
+// The T-bar position report (type 0x82, at least 22 bytes): direction at 18,
+// position at 19, where a position of 128 or more is the end of the stroke.
+struct TbarReport {
+    quint8 direction = 0;
+    quint8 position = 0;  // 0..127
+    bool autoLit = false; // the lever stands between its ends
+    bool upLit = false;   // the upper direction lamp; the lower one shows the opposite
+    bool moves = false;   // direction 0 or 1 moves the lever to `lever`
+    int lever = 0;
+};
+bool readTbarReport(const QByteArray& reply, TbarReport& out);
+
+// Applies the groups in `which`; the caller holds the device-state guard.
+void applyRecord(const Record& r, const Groups& which, const PanelFields& panel, const RecordTargets& to);
+
+// Recording, pause and streaming to the controller, the stream settings to the settings window.
+void applyRecStreamStatus(const RecStreamStatus& s, const RecordTargets& to);
+
+} // namespace DevState

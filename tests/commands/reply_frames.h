@@ -1,0 +1,45 @@
+#pragma once
+// Frames as a switcher lays them out, built here independently of the code under test.
+
+#include "druvela_workdata.h"
+#include "test_frame.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QUdpSocket>
+
+#include <initializer_list>
+
+inline QByteArray bytesOf(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+// A5 6C len A B flag 0*9 cmd data.. sum AE, with the 16-bit sum of everything before it.
+inline QByteArray switcherFrame(int a, int b, int cmd, const QByteArray& data, int flag = 0x01)
+{
+    QByteArray f = bytesOf({0xA5, 0x6C, 0, 0, a, b, flag});
+    f.append(QByteArray(9, '\0'));
+    f.append(char(cmd));
+    f.append(data);
+    sealTestFrame(f);
+    return f;
+}
+
+// The debug line every command writes: label, blank, quoted lower-case spaced hex.
+inline QString commandLine(const char* label, const QByteArray& frame)
+{
+    return QString::fromUtf8(label) + QStringLiteral(" \"") + QString::fromLatin1(frame.toHex(' ')) + QLatin1Char('"');
+}
+
+// The command socket is the child bound to port 7000 (the base class owns a discovery socket too).
+inline QUdpSocket* commandSocketOf(Druvela_workdata& d)
+{
+    for (QUdpSocket* s : d.findChildren<QUdpSocket*>())
+        if (s->localPort() == 7000)
+            return s;
+    return nullptr;
+}

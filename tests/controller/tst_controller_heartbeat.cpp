@@ -1,0 +1,163 @@
+// The heartbeat and the offline rule against a stand-in switcher on
+// 127.0.0.2:7000 that answers the heartbeat as a scenario says. Each scenario
+// runs for several seconds of real time, so every one is its own executable
+// (HEARTBEAT_SCENARIO selects it) and ctest runs them side by side.
+
+#include "controller_rig.h"
+#include "widget_events.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+#ifndef HEARTBEAT_SCENARIO
+#define HEARTBEAT_SCENARIO 0
+#endif
+
+namespace {
+
+struct Scenario
+{
+    const char* name;
+    std::function<bool(qint64 ms)> answers; // does the device answer a heartbeat sent at ms?
+    int runMs;                              // how long the run is watched when no box comes
+    int boxFromMs;                          // -1: no offline box expected
+    int boxToMs;
+};
+
+const Scenario kScenarios[] = {
+    {"answers every heartbeat", [](qint64) { return true; }, 11000, -1, -1},
+    {"first answer at 4 s", [](qint64 ms) { return ms >= 3500; }, 10600, -1, -1},
+    {"silent until 6 s", [](qint64 ms) { return ms >= 6000; }, 0, 4800, 6000},
+    {"stops after 3 s", [](qint64 ms) { return ms < 3500; }, 0, 9800, 11000},
+};
+
+// The switcher's side: counts heartbeats and answers them from port 7000.
+class StandIn
+{
+public:
+    explicit StandIn(std::function<bool(qint64)> answers)
+        : m_answers(std::move(answers))
+    {
+        m_bound = m_socket.bind(rig::kDevice, rig::kPort, QAbstractSocket::ShareAddress);
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { read(); });
+        m_clock.start();
+    }
+
+    bool isBound() const { return m_bound; }
+    qint64 now() const { return m_clock.elapsed(); }
+    QList<qint64> heartbeats() const { return m_heartbeats; }
+
+private:
+    void read()
+    {
+        while (m_socket.hasPendingDatagrams()) {
+            QByteArray d(int(qMax<qint64>(0, m_socket.pendingDatagramSize())), '\0');
+            QHostAddress from;
+            quint16 port = 0;
+            const qint64 n = m_socket.readDatagram(d.data(), d.size(), &from, &port);
+            if (n < 17 || quint8(d.at(16)) != rig::kHeartbeatCmd)
+                continue;
+            const qint64 t = now();
+            m_heartbeats << t;
+            if (m_answers(t))
+                m_socket.writeDatagram(switcherFrame(0xA5, 0xFF, rig::kHeartbeatCmd, QByteArray()), from, port);
+        }
+    }
+
+    std::function<bool(qint64)> m_answers;
+    QUdpSocket m_socket;
+    bool m_bound = false;
+    QElapsedTimer m_clock;
+    QList<qint64> m_heartbeats;
+};
+
+
+} // namespace
+
+class TestControllerHeartbeat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void offlineRule()
+    {
+        const Scenario& s = kScenarios[HEARTBEAT_SCENARIO];
+        qInfo("scenario: %s", s.name);
+        rig::resetGlobals(0x69);
+
+        StandIn device(s.answers);
+        QVERIFY(device.isBound());
+        onlyFun fun(nullptr);
+        fun.DevTypeID(rig::kDevice.toString(), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+        QSignalSpy exits(&fun, &onlyFun::ExitSignals);
+
+        if (s.boxFromMs < 0) {
+            QTimer watch;
+            bool boxSeen = false;
+            QObject::connect(&watch, &QTimer::timeout, [&] {
+                if (QMessageBox* box = visibleBox()) {
+                    boxSeen = true;
+                    box->button(QMessageBox::Ok)->click();
+                }
+            });
+            watch.start(20);
+            QTest::qWait(s.runMs);
+            QVERIFY2(!boxSeen, "the device answered, yet the panel declared it offline");
+            QCOMPARE(exits.count(), 0);
+            QVERIFY(fun.heartbeatRunning());
+            // One heartbeat a second, all the way through.
+            QVERIFY(device.heartbeats().size() >= s.runMs / 1000 - 1);
+            return;
+        }
+
+        // The box is modal: it is found and read from a timer that runs in its
+        // own event loop, held open a while, then accepted.
+        qint64 boxAt = -1;
+        int heartbeatsAtBox = -1;
+        QString title, text;
+        int heartbeatsWhileOpen = -1;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QMessageBox* box = visibleBox();
+            if (!box)
+                return;
+            if (boxAt < 0) {
+                boxAt = device.now();
+                heartbeatsAtBox = device.heartbeats().size();
+                title = box->windowTitle();
+                text = box->text();
+                return;
+            }
+            if (device.now() - boxAt >= 2500) {
+                heartbeatsWhileOpen = device.heartbeats().size() - heartbeatsAtBox;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        watch.start(20);
+
+        QVERIFY(exits.wait(s.boxToMs + 5000));
+        QVERIFY2(boxAt >= s.boxFromMs && boxAt <= s.boxToMs,
+                 qPrintable(QStringLiteral("offline box at %1 ms").arg(boxAt)));
+        QCOMPARE(title, QStringLiteral("Warning"));
+        QCOMPARE(text, QStringLiteral("Device offline"));
+        QCOMPARE(heartbeatsWhileOpen, 0);
+        QCOMPARE(exits.count(), 1);
+        QVERIFY(!fun.heartbeatRunning());
+
+        // Stopped for good: no heartbeat and no second box afterwards.
+        const int before = device.heartbeats().size();
+        QTest::qWait(1500);
+        QCOMPARE(device.heartbeats().size(), before);
+        QVERIFY(!visibleBox());
+        QCOMPARE(exits.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestControllerHeartbeat)
+#include "tst_controller_heartbeat.moc"

@@ -1,0 +1,169 @@
+// Waits that let events run, and a controller destroyed while one of its own
+// operations is still waiting (a panel closed during a recorder wait, the
+// offline box answered after the panel went away).
+
+#include "controller_rig.h"
+#include "widget_events.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <ctime>
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<void(onlyFun*)>)
+
+using Op = std::function<void(onlyFun*)>;
+
+class TestControllerLifetime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void delayRunsEvents()
+    {
+        QElapsedTimer t;
+        t.start();
+        onlyFun::Delay_MSec(0);
+        QVERIFY(t.elapsed() < 50);
+
+        int ticks = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+        tick.start(20);
+        t.restart();
+        onlyFun::Delay_MSec(300);
+        const qint64 took = t.elapsed();
+        QVERIFY2(took >= 300 && took < 1000, qPrintable(QString::number(took)));
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+    }
+
+    void delayReportsADeadOwner()
+    {
+        auto* owner = new QObject;
+        QVERIFY(onlyFun::Delay_MSec(owner, 20));
+        QTimer::singleShot(30, [owner] { delete owner; });
+        QVERIFY(!onlyFun::Delay_MSec(owner, 150));
+    }
+
+    void destroyedDuringItsWait_data()
+    {
+        QTest::addColumn<Op>("op");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("deleteAfterMs");
+        QTest::newRow("REC") << Op([](onlyFun* f) { f->m_on_btn_rec_clicked(); }) << "b2 01" << 200;
+        QTest::newRow("STREAM") << Op([](onlyFun* f) { f->m_on_btn_stream_clicked(); }) << "87 01" << 300;
+        QTest::newRow("USB") << Op([](onlyFun* f) { f->btn_btnUSB_clicked(); }) << "52" << 100;
+        QTest::newRow("SSD") << Op([](onlyFun* f) { f->btn_btnSSD_clicked(); }) << "53" << 900;
+        QTest::newRow("PAUSE while recording") << Op([](onlyFun* f) {
+            f->setRecStreamEnable(1, 0, 0);
+            f->m_on_btn_pause_clicked();
+        }) << "c7" << 200;
+        QTest::newRow("stream index") << Op([](onlyFun* f) { f->setStreamIndex(2); }) << "6c 00 02" << 40;
+    }
+
+    void destroyedDuringItsWait()
+    {
+        QFETCH(Op, op);
+        QFETCH(QString, first);
+        QFETCH(int, deleteAfterMs);
+        rig::resetGlobals(0x27);
+        UdpCapture device(rig::kDevice, rig::kPort);
+        QVERIFY(device.isBound());
+
+        // The panel owns the controller; closing it takes the controller along.
+        auto* panel = new QObject;
+        auto* fun = new onlyFun(panel);
+        rig::stopTimers(fun);
+        fun->DevTypeID(rig::kDevice.toString(), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+        QVERIFY(device.waitForCount(1));
+        device.takeAll();
+
+        QPointer<onlyFun> alive(fun);
+        QTimer::singleShot(deleteAfterMs, [panel] { delete panel; });
+        op(fun);
+        QVERIFY(alive.isNull());
+
+        QVERIFY(device.waitForCount(1));
+        // No read-back from a controller that is gone.
+        QVERIFY(!device.waitForCount(2, 1300));
+        const QList<CapturedDatagram> got = device.takeAll();
+        QCOMPARE(got.size(), 1);
+        QCOMPARE(rig::body(got.first().data), first);
+    }
+
+    void offlineBoxOutlivesTheController()
+    {
+        rig::resetGlobals(0x69);
+        auto* fun = new onlyFun(nullptr);
+        QSignalSpy exits(fun, &onlyFun::ExitSignals);
+        bool answered = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (QMessageBox* box = visibleBox()) {
+                delete fun; // the panel went away behind the box
+                fun = nullptr;
+                answered = true;
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        watch.start(20);
+        // No heartbeat answer since construction: the check declares the device offline.
+        fun->judgHEART();
+        QVERIFY(answered);
+        QVERIFY(fun == nullptr);
+        QCOMPARE(exits.count(), 0);
+    }
+
+    void offlineBoxThenExit()
+    {
+        rig::resetGlobals(0x69);
+        onlyFun fun(nullptr);
+        QSignalSpy exits(&fun, &onlyFun::ExitSignals);
+        QTimer watch;
+        int exitsWhileOpen = -1;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (QMessageBox* box = visibleBox()) {
+                exitsWhileOpen = exits.count();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        watch.start(20);
+        fun.getHeart(QByteArray()); // an answer in this window: the first check passes
+        fun.judgHEART();
+        QCOMPARE(exitsWhileOpen, -1);
+        QVERIFY(fun.heartbeatRunning());
+        fun.judgHEART(); // none since: offline
+        QCOMPARE(exitsWhileOpen, 0);
+        QCOMPARE(exits.count(), 1);
+        QVERIFY(!fun.heartbeatRunning());
+    }
+
+    void resetEndsTheRunWithTimersRunning()
+    {
+        rig::Rig r(0x69, false);
+        QSignalSpy exits(r.fun.get(), &onlyFun::ExitSignals);
+        r.fun->btnReset_clicked();
+        QCOMPARE(exits.count(), 1);
+        QVERIFY(r.fun->heartbeatRunning());
+        rig::stopTimers(r.fun.get());
+        QCOMPARE(r.frames(), QStringList{QStringLiteral("0b")});
+    }
+
+    void delayDoesNotSpin()
+    {
+        // Waiting is idle time: the program shares the machine with the video tools.
+        const std::clock_t cpuBefore = std::clock();
+        onlyFun::Delay_MSec(600);
+        const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        QVERIFY2(cpuMs < 300, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpuMs)));
+    }
+};
+
+QTEST_MAIN(TestControllerLifetime)
+#include "tst_controller_lifetime.moc"

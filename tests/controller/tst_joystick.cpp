@@ -1,0 +1,187 @@
+// The camera joystick: where a drag puts the knob, what it paints, and the
+// position bytes that reach the switcher.
+
+#include "controller_rig.h"
+#include "widget_events.h"
+#include "joystick_page.h"
+#include "zv_resources.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QtTest>
+
+using rig::Rig;
+
+namespace {
+
+
+struct Pad
+{
+    Pad()
+    {
+        pad.resize(128, 128);
+        pad.getOnlyfunPoint(r.fun.get());
+    }
+    // One repaint, as a drag's update() would cause; returns what it sent.
+    QStringList paint()
+    {
+        image = pad.grab().toImage();
+        return r.frames();
+    }
+    Rig r{0x69};
+    Joystick_PAGE pad;
+    QImage image;
+};
+
+bool knobAt(const QImage& img, QPoint p)
+{
+    // The knob picture is light, the pad's base is dark.
+    return qGray(img.pixel(p)) > 128;
+}
+
+} // namespace
+
+class TestJoystick : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { zvInitResources(); }
+
+    void dragSends_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QPoint>("knob");
+        QTest::addColumn<QStringList>("frames");
+
+        QTest::newRow("10 px right") << QPoint(64, 64) << QPoint(74, 64) << QPoint(74, 64) << QStringList{"b5 0a 40"};
+        QTest::newRow("left, inside the free radius")
+            << QPoint(64, 64) << QPoint(20, 64) << QPoint(20, 64) << QStringList{"b5 54 40"};
+        QTest::newRow("far up-left: held at the rim")
+            << QPoint(64, 64) << QPoint(0, 0) << QPoint(33, 33) << QStringList{"b5 61 61"};
+        QTest::newRow("far down-right: held at the rim")
+            << QPoint(60, 60) << QPoint(200, 200) << QPoint(95, 95) << QStringList{"b5 1f 1f"};
+        QTest::newRow("far up-right") << QPoint(64, 64) << QPoint(130, 0) << QPoint(96, 33)
+                                      << QStringList{"b5 20 61"};
+        QTest::newRow("straight below and far: knob stays")
+            << QPoint(64, 64) << QPoint(64, 140) << QPoint(64, 64) << QStringList{"b5 40 40"};
+        QTest::newRow("straight up at the edge reads as the centre")
+            << QPoint(64, 64) << QPoint(64, 0) << QPoint(64, 0) << QStringList{"b5 40 40"};
+        QTest::newRow("right edge clamped to 128")
+            << QPoint(64, 64) << QPoint(130, 64) << QPoint(128, 64) << QStringList{"b5 40 40"};
+        QTest::newRow("just inside the right edge") << QPoint(64, 64) << QPoint(127, 64) << QPoint(127, 64)
+                                                    << QStringList{"b5 3f 40"};
+        QTest::newRow("press beyond radius 90 grabs nothing")
+            << QPoint(164, 64) << QPoint(70, 70) << QPoint(64, 64) << QStringList();
+    }
+
+    void dragSends()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, to);
+        QFETCH(QPoint, knob);
+        QFETCH(QStringList, frames);
+        Pad p;
+        sendMouse(&p.pad, QEvent::MouseButtonPress, press);
+        QCOMPARE(p.paint(), QStringList());
+        sendMouse(&p.pad, QEvent::MouseMove, to);
+        QCOMPARE(p.pad.knobCentre(), knob);
+        QCOMPARE(p.paint(), frames);
+        if (knob.x() > 2 && knob.x() < 126 && knob.y() > 2 && knob.y() < 126)
+            QVERIFY(knobAt(p.image, knob));
+        // Every repaint while moved sends again.
+        QCOMPARE(p.paint(), frames);
+    }
+
+    void releaseRecentresWithoutAFrame()
+    {
+        Pad p;
+        sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
+        sendMouse(&p.pad, QEvent::MouseMove, QPoint(20, 64));
+        QCOMPARE(p.paint(), QStringList{"b5 54 40"});
+        QVERIFY(knobAt(p.image, QPoint(20, 64)));
+        QVERIFY(!knobAt(p.image, QPoint(110, 64)));
+
+        sendMouse(&p.pad, QEvent::MouseButtonRelease, QPoint(20, 64));
+        QCOMPARE(p.pad.knobCentre(), QPoint(64, 64));
+        QCOMPARE(p.paint(), QStringList());
+        QVERIFY(knobAt(p.image, QPoint(64, 64)));
+        QVERIFY(!knobAt(p.image, QPoint(20, 64)));
+
+        // Moves after the release do nothing.
+        sendMouse(&p.pad, QEvent::MouseMove, QPoint(30, 64));
+        QCOMPARE(p.pad.knobCentre(), QPoint(64, 64));
+        QCOMPARE(p.paint(), QStringList());
+    }
+
+    void enterAndLeaveSwapImagesAndEndTheMove()
+    {
+        Pad p;
+        QCOMPARE(p.pad.baseImage(), QStringLiteral(":/images/Tavrine/StyleSheet/Zv.png"));
+        QCOMPARE(p.pad.knobImage(), QStringLiteral(":/images/Tavrine/StyleSheet/CENTER_2.png"));
+        sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
+        sendMouse(&p.pad, QEvent::MouseMove, QPoint(70, 64));
+        QVERIFY(p.pad.isMoved());
+
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(&p.pad, &enter);
+        QCOMPARE(p.pad.baseImage(), QStringLiteral(":/images/Tavrine/StyleSheet/Zv_S.png"));
+        QCOMPARE(p.pad.knobImage(), QStringLiteral(":/images/Tavrine/StyleSheet/CENTER_3.png"));
+        QVERIFY(!p.pad.isMoved());
+        QCOMPARE(p.paint(), QStringList());
+
+        sendMouse(&p.pad, QEvent::MouseMove, QPoint(74, 64)); // still dragging
+        QCOMPARE(p.paint(), QStringList{"b5 0a 40"});
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(&p.pad, &leave);
+        QCOMPARE(p.pad.baseImage(), QStringLiteral(":/images/Tavrine/StyleSheet/Zv.png"));
+        QCOMPARE(p.pad.knobImage(), QStringLiteral(":/images/Tavrine/StyleSheet/CENTER_2.png"));
+        QCOMPARE(p.paint(), QStringList());
+    }
+
+    void dragWhileAReplyIsAppliedSendsNothing()
+    {
+        Pad p;
+        sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
+        sendMouse(&p.pad, QEvent::MouseMove, QPoint(40, 64));
+        {
+            DevStateGuard replying;
+            QCOMPARE(p.paint(), QStringList());
+        }
+        QCOMPARE(p.pad.knobCentre(), QPoint(40, 64));
+        QCOMPARE(p.paint(), QStringList{"b5 68 40"});
+    }
+
+    void axisBytes_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("byte");
+        QTest::newRow("left edge") << 0 << 64;
+        QTest::newRow("near left of centre") << 63 << 127;
+        QTest::newRow("centre") << 64 << 64;
+        QTest::newRow("near right of centre") << 65 << 1;
+        QTest::newRow("right edge") << 128 << 64;
+    }
+
+    void axisBytes()
+    {
+        QFETCH(int, k);
+        QFETCH(int, byte);
+        QCOMPARE(int(Joystick_PAGE::axisByte(k)), byte);
+    }
+
+    void withoutAControllerNothingBreaks()
+    {
+        Joystick_PAGE pad;
+        pad.resize(128, 128);
+        sendMouse(&pad, QEvent::MouseButtonPress, QPoint(64, 64));
+        sendMouse(&pad, QEvent::MouseMove, QPoint(80, 64));
+        QVERIFY(!pad.grab().isNull());
+        QCOMPARE(pad.knobCentre(), QPoint(80, 64));
+    }
+};
+
+QTEST_MAIN(TestJoystick)
+#include "tst_joystick.moc"

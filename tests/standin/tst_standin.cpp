@@ -1,0 +1,178 @@
+#include "standin_switcher.h"
+#include "switcher_data.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QByteArray request(quint8 addrA, quint8 cmd, const QByteArray &data = QByteArray())
+{
+    return StandinSwitcher().frame(addrA, cmd, data);
+}
+
+// Length field, checksum and end byte agree with the datagram's size.
+bool wellFormed(const QByteArray &f)
+{
+    if (f.size() < 20 || quint8(f.at(0)) != 0xA5 || quint8(f.at(1)) != 0x6C || quint8(f.back()) != 0xAE)
+        return false;
+    const int len = quint8(f.at(2)) | quint8(f.at(3)) << 8;
+    int sum = 0;
+    for (int i = 0; i < f.size() - 3; ++i)
+        sum += quint8(f.at(i));
+    const int stored = quint8(f.at(f.size() - 3)) | quint8(f.at(f.size() - 2)) << 8;
+    return len == f.size() && stored == (sum & 0xFFFF);
+}
+
+} // namespace
+
+class tst_standin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void discoveryAnswerIsStoredAsTheSwitcher_data();
+    void discoveryAnswerIsStoredAsTheSwitcher();
+    void requestsAreAnswered_data();
+    void requestsAreAnswered();
+    void streamEntryLayout();
+    void silentAnswersNothing();
+    void controlLines_data();
+    void controlLines();
+    void sendLinesAreRaised();
+};
+
+void tst_standin::discoveryAnswerIsStoredAsTheSwitcher_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("Vy") << 0x28 << QByteArray("Zv-Solvenzari-Vy") << "Zv";
+    QTest::newRow("4K") << 0x69 << QByteArray("Zv-Solvenzari-4K") << "Zv";
+    QTest::newRow("no dash") << 0x30 << QByteArray("ZvBox") << "ZvBox";
+}
+
+void tst_standin::discoveryAnswerIsStoredAsTheSwitcher()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, stored);
+    StandinSwitcher s;
+    s.setDeviceType(quint8(type));
+    s.setName(name);
+    const QByteArray reply = s.answer(SWITCHER_DATA::discoveryRequest(QDateTime::currentDateTime()));
+    QVERIFY(wellFormed(reply));
+    QCOMPARE(quint8(reply.at(14)), quint8(type));
+    QCOMPARE(reply.mid(18, name.size()), name);
+
+    SWITCHER_DATA table;
+    QSignalSpy spy(&table, &SWITCHER_DATA::sigend_datapack);
+    table.Get_Bind_Dev(QHostAddress(QStringLiteral("192.0.2.2")), reply);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(devInfoName(table.devInfo(0)), stored);
+    QCOMPARE(table.devInfo(0).devType, quint8(type));
+    QCOMPARE(table.devInfo(0).byteA, quint8(0xA5));
+    QCOMPARE(table.devInfo(0).byteB, quint8(0xFF));
+}
+
+void tst_standin::requestsAreAnswered_data()
+{
+    QTest::addColumn<QByteArray>("req");
+    QTest::addColumn<int>("addrA");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("minSize");
+    QTest::newRow("heartbeat") << request(0xA5, 0x06) << 0xA5 << 0x06 << 20;
+    QTest::newRow("state") << request(0xA5, 0x0A) << 0xA5 << 0x0A << 100;
+    QTest::newRow("version holds bytes 14..31") << request(0xA5, 0x49) << 0xA5 << 0x49 << 32;
+    QTest::newRow("stream entry") << request(0xE0, 0x6A, QByteArray(1, 3)) << 0xE0 << 0x6A << 809;
+}
+
+void tst_standin::requestsAreAnswered()
+{
+    QFETCH(QByteArray, req);
+    QFETCH(int, addrA);
+    QFETCH(int, type);
+    QFETCH(int, minSize);
+    StandinSwitcher s;
+    const QByteArray reply = s.answer(req);
+    QVERIFY(wellFormed(reply));
+    QVERIFY(reply.size() >= minSize);
+    QVERIFY(reply.size() <= 1056);
+    QCOMPARE(quint8(reply.at(4)), quint8(addrA));
+    QCOMPARE(quint8(reply.at(5)), quint8(0xFF));
+    QCOMPARE(quint8(reply.at(16)), quint8(type));
+    QCOMPARE(quint8(reply.at(17)), quint8(0));
+}
+
+void tst_standin::streamEntryLayout()
+{
+    StandinSwitcher s;
+    const QByteArray reply = s.answer(request(0xE0, 0x6A, QByteArray(1, 5)));
+    QCOMPARE(reply.size(), 809);
+    QCOMPARE(quint8(reply.at(18)), quint8(5));
+    QCOMPARE(reply.mid(20, 6), QByteArray("Slot5\0", 6));
+    const QByteArray url = "rtmp://192.0.2.200/live/5";
+    QCOMPARE(quint8(reply.at(36)) | quint8(reply.at(37)) << 8, url.size());
+    QCOMPARE(reply.mid(38, url.size() + 1), url + '\0');
+}
+
+void tst_standin::silentAnswersNothing()
+{
+    StandinSwitcher s;
+    QVERIFY(s.control(QStringLiteral("silent")));
+    QVERIFY(s.answer(request(0xA5, 0x06)).isEmpty());
+    QVERIFY(s.answer(SWITCHER_DATA::discoveryRequest(QDateTime::currentDateTime())).isEmpty());
+    QVERIFY(s.control(QStringLiteral("answer")));
+    QVERIFY(!s.answer(request(0xA5, 0x06)).isEmpty());
+    // Not a frame, too short, or a command without an answer: nothing.
+    QVERIFY(s.answer(QByteArray(19, char(0xA5))).isEmpty());
+    QVERIFY(s.answer(QByteArray(30, '\0')).isEmpty());
+    QVERIFY(s.answer(request(0xA5, 0x80, QByteArray(1, 3))).isEmpty());
+}
+
+void tst_standin::controlLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<QByteArray>("heartReply");
+    QTest::newRow("reply sets a payload") << "reply a5 06 00 7f" << true << QByteArray::fromHex("007f");
+    QTest::newRow("reply with blanks in the hex") << "reply A5 06 00 01 02" << true << QByteArray::fromHex("000102");
+    QTest::newRow("odd hex refused") << "reply a5 06 0" << false << QByteArray::fromHex("00");
+    QTest::newRow("bad byte refused") << "reply a5 1g 00" << false << QByteArray::fromHex("00");
+    QTest::newRow("unknown word") << "explode" << false << QByteArray::fromHex("00");
+    QTest::newRow("type out of range") << "type 100" << false << QByteArray::fromHex("00");
+}
+
+void tst_standin::controlLines()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, known);
+    QFETCH(QByteArray, heartReply);
+    StandinSwitcher s;
+    QCOMPARE(s.control(line), known);
+    const QByteArray reply = s.answer(request(0xA5, 0x06));
+    QCOMPARE(reply.mid(17, reply.size() - 20), heartReply);
+    QCOMPARE(s.deviceType(), quint8(0x28));
+}
+
+void tst_standin::sendLinesAreRaised()
+{
+    StandinSwitcher s;
+    QSignalSpy spy(&s, &StandinSwitcher::sendRequested);
+    QVERIFY(s.control(QStringLiteral("send a56c1400")));
+    QVERIFY(s.control(QStringLiteral("sendto 127.0.0.2 7000 ae")));
+    QVERIFY(!s.control(QStringLiteral("sendto nowhere 7000 ae")));
+    QVERIFY(!s.control(QStringLiteral("send")));
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toByteArray(), QByteArray::fromHex("a56c1400"));
+    QVERIFY(spy.at(0).at(1).toString().isEmpty());
+    QCOMPARE(spy.at(1).at(1).toString(), QStringLiteral("127.0.0.2"));
+    QCOMPARE(spy.at(1).at(2).value<quint16>(), quint16(7000));
+    QVERIFY(s.control(QStringLiteral("type 69")));
+    QVERIFY(s.control(QStringLiteral("name Zv-Other")));
+    const QByteArray reply = s.answer(SWITCHER_DATA::discoveryRequest(QDateTime::currentDateTime()));
+    QCOMPARE(quint8(reply.at(14)), quint8(0x69));
+    QCOMPARE(reply.mid(18, 8), QByteArray("Zv-Other"));
+}
+
+QTEST_GUILESS_MAIN(tst_standin)
+#include "tst_standin.moc"

@@ -1,0 +1,68 @@
+#pragma once
+// Switcher replies as the Vy edition sends them, built byte by byte for the tests.
+
+#include <QByteArray>
+#include <QMap>
+#include <QtGlobal>
+#include <initializer_list>
+#include <utility>
+
+namespace VyFrames {
+
+// Writes the frame head (0xA5 0x6C, length, A5 FF, flag 1), the type, and the checksum and end byte.
+inline void seal(QByteArray& f, quint8 type, int lengthField)
+{
+    f[0] = char(0xA5);
+    f[1] = char(0x6C);
+    f[2] = char(lengthField & 0xFF);
+    f[3] = char((lengthField >> 8) & 0xFF);
+    f[4] = char(0xA5);
+    f[5] = char(0xFF);
+    f[6] = char(0x01);
+    f[16] = char(type);
+    const int n = f.size();
+    if (n >= 20) {
+        quint32 sum = 0;
+        for (int i = 0; i < n - 3; ++i)
+            sum += quint8(f[i]);
+        f[n - 3] = char(sum & 0xFF);
+        f[n - 2] = char((sum >> 8) & 0xFF);
+        f[n - 1] = char(0xAE);
+    }
+}
+
+// A reply of the given size with data bytes from offset 17 on.
+inline QByteArray reply(quint8 type, int size, std::initializer_list<std::pair<int, quint8>> bytes = {})
+{
+    QByteArray f(size, '\0');
+    for (const auto& b : bytes)
+        if (b.first < size)
+            f[b.first] = char(b.second);
+    seal(f, type, size);
+    return f;
+}
+
+// A state dump (type 0x0A, record status 0) whose record bytes r (reply byte 18 + r) are set
+// as given, with the status word W at L-8 and byte S at L-4.
+inline QByteArray stateDump(const QMap<int, quint8>& record, quint32 w = 0, quint8 s = 0, int size = 160)
+{
+    QByteArray f(size, '\0');
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
+        if (18 + it.key() < size)
+            f[18 + it.key()] = char(it.value());
+    if (size >= 26) {
+        for (int i = 0; i < 4; ++i)
+            f[size - 8 + i] = char((w >> (8 * i)) & 0xFF);
+        f[size - 4] = char(s);
+    }
+    seal(f, 0x0A, size);
+    return f;
+}
+
+// A T-bar report: direction at 18, position at 19, then the checksum and end byte.
+inline QByteArray tbar(quint8 dir, quint8 pos, int size = 23)
+{
+    return reply(0x82, size, {{18, dir}, {19, pos}});
+}
+
+} // namespace VyFrames
