@@ -1,6 +1,7 @@
 // The Vy panel bound to a loopback switcher at 127.0.0.2: what its keys put on
 // the wire, and what the switcher's replies do to its keys.
 
+#include "key_page.h"
 #include "main_menu.h"
 #include "model_tables.h"
 #include "onlyfun.h"
@@ -311,6 +312,25 @@ private slots:
                      qPrintable(top->objectName()));
     }
 
+    void f7FollowsTheKeyMode()
+    {
+        // Luma key on, F7 in luma mode: F7 lit, the luma page shown.
+        applyDump(VyFrames::stateDump({{50, 1}, {115, 1}}));
+        QCOMPARE(w("btn_F7")->styleSheet(), vyFace("green", "F7.png"));
+        QVERIFY(m_panel->lumaPage()->isVisible());
+        QVERIFY(!m_panel->chromaPage()->isVisible());
+        // Chroma key on, chroma mode: the chroma page.
+        applyDump(VyFrames::stateDump({{51, 1}, {115, 2}}));
+        QVERIFY(m_panel->chromaPage()->isVisible());
+        QCOMPARE(w("btn_F7")->styleSheet(), vyFace("green", "F7.png"));
+        QVERIFY(silentFor(100));
+        // F7 in chroma mode turns the chroma key off and closes its page.
+        w("btn_F7")->click();
+        QCOMPARE(nextCommand(), commandFrame(0x8C, bytes({0})));
+        QCOMPARE(w("btn_F7")->styleSheet(), vyFace("default", "F7.png"));
+        QVERIFY(!m_panel->chromaPage()->isVisible());
+    }
+
     // ---- the state dump ----------------------------------------------------
 
     void dumpLightsKeysAndSendsNothing()
@@ -615,6 +635,18 @@ private slots:
         QVERIFY(!m_panel->mainMenu()->isVisible());
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(m_panel->pos(), QPoint((area.width() - 1400) / 2, (area.height() - 597) / 2));
+    }
+
+    void setKeyWhileTheSettingsAreActiveClosesThem()
+    {
+        m_panel->show();
+        w("btnSet")->click();
+        MainMenu* menu = m_panel->mainMenu();
+        menu->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        w("btnSet")->click();
+        QVERIFY(!menu->isVisible());
+        QVERIFY(!m_panel->isVisible());
     }
 
     void formGeometryAndWindow()

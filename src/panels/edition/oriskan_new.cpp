@@ -8,6 +8,7 @@
 #include "main_menu.h"
 #include "model_tables.h"
 #include "onlyfun.h"
+#include "panel_wiring.h"
 #include "pattern_page.h"
 #include "pip_page.h"
 #include "pop_page.h"
@@ -283,38 +284,18 @@ void Oriskan_NEW::init_connect()
     // Keys whose own slot is connected by name in setupUi (so it runs first).
     connect(ui->btn_still, &QPushButton::clicked, f, &onlyFun::m_on_btn_still_clicked);
     connect(ui->btn_ftb, &QPushButton::clicked, f, &onlyFun::m_on_btn_ftb_clicked);
-    connect(ui->btn_src1, &QPushButton::clicked, f, &onlyFun::m_on_btn_src1_clicked);
-    connect(ui->btn_src2, &QPushButton::clicked, f, &onlyFun::m_on_btn_src2_clicked);
-    connect(ui->btn_ch1_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_add_clicked);
-    connect(ui->btn_ch1_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_sub_clicked);
-    connect(ui->btn_ch2_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_add_clicked);
-    connect(ui->btn_ch2_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_sub_clicked);
+    PanelWiring::connectAudioKeys(ui, f);
     connect(ui->btn_F1, &QPushButton::clicked, f, &onlyFun::m_on_btn_reso_clicked);
     connect(ui->btn_F2, &QPushButton::clicked, f, &onlyFun::m_on_btn_DPorHDMI_clicked);
     connect(ui->btn_F3, &QPushButton::clicked, f, &onlyFun::m_on_btn_ADUIO_MUTE_clicked);
     connect(ui->btn_F7, &QPushButton::clicked, f, &onlyFun::m_on_btnF7_clicked);
     connect(ui->btn_F8, &QPushButton::clicked, f, &onlyFun::m_on_btn_mic_cfg_clicked);
 
-    connect(ui->verticalSlider_1, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_1_valueChanged);
-    connect(ui->verticalSlider_2, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_2_valueChanged);
-    connect(ui->verticalSlider_master, &QSlider::valueChanged, f,
-            &onlyFun::m_on_verticalSlider_master_valueChanged);
     connect(ui->verticalSlider_4, &QSlider::valueChanged, f, &onlyFun::setslider0);
 
-    connect(ui->btn_menu, &QPushButton::pressed, f, &onlyFun::on_btnclicked_Menu_Pressed);
-    connect(ui->btn_menu, &QPushButton::released, f, &onlyFun::on_btnclicked_Menu_Released);
-    connect(ui->btn_up, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuUP_Pressed);
-    connect(ui->btn_up, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuUP_Released);
-    connect(ui->btn_down, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuDOWN_Pressed);
-    connect(ui->btn_down, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuDOWN_Released);
-    connect(ui->btn_left, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuLEFT_Pressed);
-    connect(ui->btn_left, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuLEFT_Released);
-    connect(ui->btn_right, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuRIGHT_Pressed);
-    connect(ui->btn_right, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuRIGHT_Released);
+    PanelWiring::connectMenuKeys(ui, f);
 
     // The controller and the settings window back to the panel.
-    connect(f, &onlyFun::setSlider1Vol, ui->verticalSlider_1, [this](uint8_t v) { ui->verticalSlider_1->setValue(v); });
-    connect(f, &onlyFun::setSlider2Vol, ui->verticalSlider_2, [this](uint8_t v) { ui->verticalSlider_2->setValue(v); });
     connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, this, &Oriskan_NEW::set_TRANSITONS_Style);
     connect(f, &onlyFun::Send_Trans_Style, this, &Oriskan_NEW::set_Trans_Style);
     connect(f, &onlyFun::set_Function_EnableSignals, this, &Oriskan_NEW::set_Function_Enable);
