@@ -3,12 +3,11 @@
 
 #include "model_tables.h"
 #include "switcher_data.h"
+#include "window_placement.h"
 
-#include <QGuiApplication>
 #include <QHostAddress>
 #include <QIcon>
 #include <QListView>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -265,11 +264,7 @@ void showsearch::on_listWidget_itemDoubleClicked(QListWidgetItem *)
 
 void showsearch::moveToScreenCentre(QWidget *window)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!window || !screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    window->move((area.width() - window->width()) / 2, (area.height() - window->height()) / 2);
+    WindowPlacement::centre(window);
 }
 
 void showsearch::showSearchPage()

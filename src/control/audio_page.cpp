@@ -10,9 +10,6 @@
 
 namespace {
 
-const char* const kLabelOnStyle =
-    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left; color:#ffffff;";
-
 // The switcher counts line gain in units of 3 on the box, and microphone
 // volume from 0 where the box shows -18.
 constexpr int kLineGainStep = 3;
@@ -20,17 +17,11 @@ constexpr int kMicOffset = 18;
 
 enum Item : uchar { LineGain = 0, MicVolume = 1, MicHpfs = 2 };
 
-QString rowStyle(bool on)
-{
-    return QString::fromLatin1(on ? kLabelOnStyle : pageframe::kGreyLabelStyle);
-}
-
 }  // namespace
 
 AUDIO_PAGE::AUDIO_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("AUDIO"), QStringLiteral("AUDIO SETTINGS"))
 {
-    pageframe::setupFrame(this, QStringLiteral("AUDIO"), QStringLiteral("AUDIO SETTINGS"));
     init();
 }
 
@@ -39,9 +30,9 @@ void AUDIO_PAGE::init()
     using namespace pageframe;
     m_title = gridTitleStrip(this, QStringLiteral("AUDIO SETTINGS"), QString::fromLatin1(kTitleStyle));
 
-    m_lineGainLabel = gridLabel(this, tr("Line Gain"), rowStyle(true));
-    m_micVolumeLabel = gridLabel(this, tr("Mic Volume"), rowStyle(true));
-    m_micHpfsLabel = gridLabel(this, tr("Mic HPFS"), rowStyle(true));
+    m_lineGainLabel = gridLabel(this, tr("Line Gain"), rowLabelStyle(true));
+    m_micVolumeLabel = gridLabel(this, tr("Mic Volume"), rowLabelStyle(true));
+    m_micHpfsLabel = gridLabel(this, tr("Mic HPFS"), rowLabelStyle(true));
 
     m_lineGain = gridSpinBox(this, 0, 8 * kLineGainStep, kLineGainStep);
     m_lineGain->setObjectName(QStringLiteral("spinBoxLineGain"));
@@ -102,14 +93,14 @@ void AUDIO_PAGE::set_MicHPFS_Value(uchar v)
 
 void AUDIO_PAGE::show_lnge_cfg_slots(bool on)
 {
-    m_lineGainLabel->setStyleSheet(rowStyle(on));
+    m_lineGainLabel->setStyleSheet(pageframe::rowLabelStyle(on));
     m_lineGain->setEnabled(on);
 }
 
 void AUDIO_PAGE::show_mic_cfg_slots(bool on)
 {
-    m_micVolumeLabel->setStyleSheet(rowStyle(on));
-    m_micHpfsLabel->setStyleSheet(rowStyle(on));
+    m_micVolumeLabel->setStyleSheet(pageframe::rowLabelStyle(on));
+    m_micHpfsLabel->setStyleSheet(pageframe::rowLabelStyle(on));
     m_micVolume->setEnabled(on);
     m_micHpfs->setEnabled(on);
 }

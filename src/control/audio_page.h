@@ -2,17 +2,15 @@
 // Settings window of the audio inputs: line gain, microphone volume and the
 // microphone high-pass filter.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 #include <cstdint>
 
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class AUDIO_PAGE : public QWidget
+class AUDIO_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -34,12 +32,10 @@ public slots:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_lineGainLabel = nullptr;
     QLabel* m_micVolumeLabel = nullptr;
     QLabel* m_micHpfsLabel = nullptr;
     QSpinBox* m_lineGain = nullptr;
     QSpinBox* m_micVolume = nullptr;
     QComboBox* m_micHpfs = nullptr;
-    onlyFun* m_fun = nullptr;
 };

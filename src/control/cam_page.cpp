@@ -10,9 +10,8 @@
 #include <QSpinBox>
 
 CAM_PAGE::CAM_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("CAM"), QStringLiteral("CAM"))
 {
-    pageframe::setupFrame(this, QStringLiteral("CAM"), QStringLiteral("CAM"));
     init();
 }
 

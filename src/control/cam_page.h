@@ -2,7 +2,7 @@
 // Settings window of the camera control link: address (shown only), baud rate,
 // protocol, rotation rate and the function of the ZOOM key.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 #include <cstdint>
 
@@ -10,10 +10,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class CAM_PAGE : public QWidget
+class CAM_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -31,7 +29,6 @@ public:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_addressLabel = nullptr;
     QLabel* m_baudLabel = nullptr;
     QLabel* m_protocolLabel = nullptr;
@@ -42,5 +39,4 @@ private:
     QComboBox* m_protocol = nullptr;
     QSpinBox* m_rate = nullptr;
     QComboBox* m_zoom = nullptr;
-    onlyFun* m_fun = nullptr;
 };

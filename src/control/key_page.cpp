@@ -16,9 +16,8 @@ const QString kChromaKey = QStringLiteral("Chroma Key");
 }  // namespace
 
 KEY_PAGE::KEY_PAGE(QWidget* parent, onlyFun* fun, QString name)
-    : QWidget(parent), m_fun(fun), m_name(std::move(name))
+    : SettingsPage(parent, fun, QStringLiteral("KEY"), QStringLiteral("KEY")), m_name(std::move(name))
 {
-    pageframe::setupFrame(this, QStringLiteral("KEY"), QStringLiteral("KEY"));
     init();
     m_fun->getKeyName(m_name);
 }

@@ -2,15 +2,13 @@
 // Settings window of one key (luma or chroma): background colour and level.
 
 #include <QString>
-#include <QWidget>
+#include "settings_page_frame.h"
 
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class KEY_PAGE : public QWidget
+class KEY_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -25,9 +23,7 @@ public:
 private:
     void init();
 
-    onlyFun* m_fun = nullptr;
     QString m_name;
-    myLable* m_title = nullptr;
     QLabel* m_keyLabel = nullptr;
     QLabel* m_backgroundLabel = nullptr;
     QLabel* m_levelLabel = nullptr;

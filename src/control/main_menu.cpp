@@ -4,6 +4,7 @@
 #include "bytes.h"
 #include "model_tables.h"
 #include "onlyfun.h"
+#include "settings_page_frame.h"
 #include "support_page.h"
 
 #include <QAbstractSpinBox>
@@ -26,32 +27,18 @@ const char kGreyLabel[] =
     "width: 100px;height: 16px;font-family: 'Arial';font-style: normal;font-weight: 400;font-size: 14px;"
     "line-height: 16px;color: #787878;";
 
-// Everything of the edition style sheet but the background picture.
-const char kEditionControls[] =
-    "QSpinBox{qproperty-alignment:AlignHCenter;color:rgb(225,225,225);border-radius: 5px;border: 1px solid #8D8D8D;"
-    "background:rgba(0,0,0,0);padding-left:15px;padding-right:15px;font-family: Arial;font-size: 14px;"
-    "font-weight: 500;line-height: 16px;text-align:center center;color: #FFFFFF;}"
-    "QSpinBox::up-button{subcontrol-origin:border;subcontrol-position:right;"
-    "background-image:url(:/images/4k/default/setting/VectorRight.png);width:10px;height:16px;right:15px;}"
-    "QSpinBox::down-button{subcontrol-origin:border;subcontrol-position:left;"
-    "background-image:url(:/images/4k/default/setting/VectorLeft.png);width:10px;height:16px;left:15px;}"
+const char kLineEditStyle[] =
     "QLineEdit{padding: 12px 15px 12px 15px;border-radius: 5px;border: 1px solid #8D8D8D;"
     "background-color: rgba(0,0,0,0);font-family: Arial;font-size: 14px;font-weight: 500;line-height: 16px;"
-    "text-align: center;color: #FFFFFF;}"
-    "QComboBox{padding: 12px 15px 12px 15px;border-radius: 5px;border: 1px solid #8D8D8D;"
-    "background-color: rgba(0,0,0,0);font-family: Arial;font-size: 14px;font-weight: 500;line-height: 16px;"
-    "text-align: center;color: #FFFFFF;}"
-    "QComboBox QAbstractItemView {outline:0px;width:214px;height:160px;border-radius: 5px;"
-    "border: 1px solid #434547;background:#434547;font-family: Arial;font-size: 14px;font-weight: 500;"
-    "line-height: 16px;text-align: center;color: #FFFFFF;}"
-    "QComboBox QAbstractItemView::item {width:214px;height:40px;padding: 0px 15px 0px 15px;border-radius: 5px;}"
-    "QComboBox QAbstractItemView::item:selected {width:214px;height:40px;padding: 0px 15px 0px 15px;"
-    "background-color: #545761;}"
-    "QComboBox::drop-down{border:none;}"
-    "QComboBox::down-arrow    {background-image: url(:/images/4k/default/setting/Vector 1.png);"
-    "width:16px;height:10px;right:15px;}"
-    "QComboBox::down-arrow:on {background-image: url(:/images/4k/default/setting/Vector 2.png);"
-    "width:16px;height:10px;right:15px;}";
+    "text-align: center;color: #FFFFFF;}";
+
+// Everything of the edition style sheet but the background picture: the
+// controls look as on the small settings pages.
+QString editionControls()
+{
+    return QString::fromLatin1(pageframe::kSpinStyle) + QString::fromLatin1(kLineEditStyle)
+        + QString::fromLatin1(pageframe::kComboStyle);
+}
 
 const char kVyBackground[] = "QWidget#MainMenu{background-image:url(:/images/4k/default/settings_zv_vy.png);}";
 const char k4kBackground[] = "QWidget#MainMenu{background-image:url(:/images/4k/default/settings_zv_4k.png);}";
@@ -174,12 +161,12 @@ void MainMenu::init()
 void MainMenu::applyEditionLook()
 {
     if (DEV_CHILD_TYPE == kTypeVyA || DEV_CHILD_TYPE == kTypeVyB) {
-        setStyleSheet(QString::fromLatin1(kVyBackground) + QString::fromLatin1(kEditionControls));
+        setStyleSheet(QString::fromLatin1(kVyBackground) + editionControls());
         ui->label_bk_4K_Vy->resize(201, ui->label_bk_4K_Vy->height());
         ui->label_bk_4K_Vy->setStyleSheet(
             QStringLiteral("background-image:url(:/images/Vy/default/Zv-Solvenzari-Vy.png)"));
     } else if (DEV_CHILD_TYPE == kType4k) {
-        setStyleSheet(QString::fromLatin1(k4kBackground) + QString::fromLatin1(kEditionControls));
+        setStyleSheet(QString::fromLatin1(k4kBackground) + editionControls());
         ui->label_bk_4K_Vy->resize(208, ui->label_bk_4K_Vy->height());
         ui->label_bk_4K_Vy->setStyleSheet(
             QStringLiteral("background-image:url(:/images/4k/default/Zv-Solvenzari-4K.png)"));

@@ -38,25 +38,18 @@ void myLable::closeWidget()
 
 void myLable::mousePressEvent(QMouseEvent* event)
 {
-    m_dragging = true;
-    m_lastPos = event->globalPos();
+    m_drag.press(event->globalPos());
     QWidget::mousePressEvent(event);
 }
 
 void myLable::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_dragging) {
-        const QPoint now = event->globalPos();
-        const QPoint delta = now - m_lastPos;
-        m_lastPos = now;
-        if (QWidget* w = parentWidget())
-            w->move(w->pos() + delta);
-    }
+    m_drag.move(parentWidget(), event->globalPos());
     QWidget::mouseMoveEvent(event);
 }
 
 void myLable::mouseReleaseEvent(QMouseEvent* event)
 {
-    m_dragging = false;
+    m_drag.release();
     QWidget::mouseReleaseEvent(event);
 }

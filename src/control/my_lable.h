@@ -3,8 +3,9 @@
 // Title strip of the settings windows: a title with a close button; dragging
 // the strip moves its window.
 
+#include "window_drag.h"
+
 #include <QLabel>
-#include <QPoint>
 #include <QString>
 
 class QPushButton;
@@ -30,8 +31,7 @@ protected:
 private:
     QString m_title;
     bool m_withClose = false;
-    bool m_dragging = false;
-    QPoint m_lastPos;
+    WindowDrag m_drag;
     QLabel* m_titleLabel = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

@@ -37,9 +37,8 @@ const FieldSpec kFields[PATTERN_PAGE::FieldCount] = {
 }  // namespace
 
 PATTERN_PAGE::PATTERN_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("PATTERN"), QStringLiteral("PATTERN"))
 {
-    pageframe::setupFrame(this, QStringLiteral("PATTERN"), QStringLiteral("PATTERN"));
     init();
 }
 

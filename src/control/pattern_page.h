@@ -1,16 +1,14 @@
 #pragma once
 // Settings window of the pattern generator: seven numeric fields.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 #include <cstdint>
 
 class QLabel;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class PATTERN_PAGE : public QWidget
+class PATTERN_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -30,8 +28,6 @@ public:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_labels[FieldCount] = {};
     QSpinBox* m_fields[FieldCount] = {};
-    onlyFun* m_fun = nullptr;
 };

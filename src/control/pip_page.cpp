@@ -16,10 +16,6 @@ const char* const kPipTitleStyle =
     "color:#3A3A3A;font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;"
     "text-align: left;}";
 
-const char* const kPipLabelStyle =
-    "color:#ffffff;font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;"
-    "text-align: left;";
-
 // Position maxima by size index: Small, Medium, Large.
 const int kHMax[3] = {1440, 1280, 960};
 const int kVMax[3] = {810, 720, 540};
@@ -27,9 +23,8 @@ const int kVMax[3] = {810, 720, 540};
 }  // namespace
 
 PIP_PAGE::PIP_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("PIP"), QStringLiteral("PIP"))
 {
-    pageframe::setupFrame(this, QStringLiteral("PIP"), QStringLiteral("PIP"));
     init();
 }
 
@@ -38,7 +33,7 @@ void PIP_PAGE::init()
     using namespace pageframe;
     m_title = gridTitleStrip(this, QStringLiteral("PIP"), QString::fromLatin1(kPipTitleStyle));
 
-    const QString labelStyle = QString::fromLatin1(kPipLabelStyle);
+    const QString labelStyle = rowLabelStyle(true);
     m_hLabel = gridLabel(this, tr("H Position"), labelStyle);
     m_vLabel = gridLabel(this, tr("V Position"), labelStyle);
     m_sizeLabel = gridLabel(this, tr("Size"), labelStyle);

@@ -1,17 +1,15 @@
 #pragma once
 // Settings window of the PIP window: position, size and border.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 #include <cstdint>
 
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class PIP_PAGE : public QWidget
+class PIP_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -32,7 +30,6 @@ public slots:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_hLabel = nullptr;
     QLabel* m_vLabel = nullptr;
     QLabel* m_sizeLabel = nullptr;
@@ -45,5 +42,4 @@ private:
     QComboBox* m_borderEnable = nullptr;
     QSpinBox* m_borderWidth = nullptr;
     QComboBox* m_borderColor = nullptr;
-    onlyFun* m_fun = nullptr;
 };

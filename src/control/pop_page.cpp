@@ -11,10 +11,6 @@
 
 namespace {
 
-const char* const kWindowLabelStyle =
-    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#ffffff";
-const char* const kLabelOnStyle =
-    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#ffffff;";
 const char* const kSizeButtonStyle = "font-weight:400; color:#787878;border-radius:0px;font-size:10pt;";
 const char* const kToggleButtonStyle =
     "QPushButton{color:#ffffff;border-radius:0px;font-family: Arial;font-size: 14px;font-weight: 500;"
@@ -32,9 +28,8 @@ QPushButton* rowButton(QWidget* page, const QString& text, const char* style, co
 }  // namespace
 
 POP_PAGE::POP_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("POP"), QStringLiteral("POP"))
 {
-    pageframe::setupFrame(this, QStringLiteral("POP"), QStringLiteral("POP"));
     init();
 }
 
@@ -43,9 +38,9 @@ void POP_PAGE::init()
     using namespace pageframe;
     m_title = gridTitleStrip(this, QStringLiteral("POP"), QString::fromLatin1(kTitleStyle));
 
-    const QString on = QString::fromLatin1(kLabelOnStyle);
+    const QString on = rowLabelStyle(true);
     m_windowLabel = new QLabel(tr("Window"), this);
-    m_windowLabel->setStyleSheet(QString::fromLatin1(kWindowLabelStyle));
+    m_windowLabel->setStyleSheet(on);
     m_hLabel = gridLabel(this, tr("H Position"), on);
     m_vLabel = gridLabel(this, tr("V Position"), on);
     m_sizeLabel = gridLabel(this, tr("Size"), QString::fromLatin1(kGreyLabelStyle));
@@ -100,7 +95,7 @@ void POP_PAGE::init()
 
 void POP_PAGE::POP_CUT_WindowEnable(bool on)
 {
-    const QString style = QString::fromLatin1(on ? kLabelOnStyle : pageframe::kGreyLabelStyle);
+    const QString style = pageframe::rowLabelStyle(on);
     m_h->setEnabled(on);
     m_v->setEnabled(on);
     m_hLabel->setStyleSheet(style);

@@ -2,16 +2,14 @@
 // Settings window of the POP windows: window choice, position and border.
 // The POP state that decides what the controls send lives in the controller.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class myLable;
-class onlyFun;
 
-class POP_PAGE : public QWidget
+class POP_PAGE : public SettingsPage
 {
     Q_OBJECT
 
@@ -31,7 +29,6 @@ public:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_windowLabel = nullptr;
     QLabel* m_hLabel = nullptr;
     QLabel* m_vLabel = nullptr;
@@ -46,5 +43,4 @@ private:
     QPushButton* m_borderEnable = nullptr;
     QSpinBox* m_borderWidth = nullptr;
     QComboBox* m_borderColor = nullptr;
-    onlyFun* m_fun = nullptr;
 };

@@ -52,6 +52,14 @@ const char* const kComboStyle =
     "QComboBox::down-arrow:on {background-image: url(:/images/4k/default/setting/Vector 2.png);"
     "width:16px;height:10px;right:15px;}";
 
+const char* const kWhiteLabelStyle =
+    "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#ffffff;";
+
+QString rowLabelStyle(bool usable)
+{
+    return QString::fromLatin1(usable ? kWhiteLabelStyle : kGreyLabelStyle);
+}
+
 const char* const kGreyLabelStyle =
     "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#787878";
 
@@ -197,3 +205,9 @@ QComboBox* fixedComboBox(QWidget* page, const QStringList& items, int row)
 }
 
 }  // namespace pageframe
+
+SettingsPage::SettingsPage(QWidget* parent, onlyFun* fun, const QString& objectName, const QString& windowTitle)
+    : QWidget(parent), m_fun(fun)
+{
+    pageframe::setupFrame(this, objectName, windowTitle);
+}

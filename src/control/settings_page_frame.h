@@ -6,14 +6,28 @@
 
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <utility>
 #include <vector>
 
 class QComboBox;
 class QLabel;
 class QSpinBox;
-class QWidget;
 class myLable;
+class onlyFun;
+
+// A small settings window: the frame set up, the controller its controls drive.
+class SettingsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SettingsPage(QWidget* parent, onlyFun* fun, const QString& objectName, const QString& windowTitle);
+
+protected:
+    onlyFun* m_fun = nullptr;
+    myLable* m_title = nullptr;
+};
 
 namespace pageframe {
 
@@ -23,8 +37,11 @@ extern const char* const kRowLabelOnStyle;
 extern const char* const kRowLabelOffStyle;
 extern const char* const kSpinStyle;
 extern const char* const kComboStyle;
-// The grey label of a row that cannot be used (audio and POP pages).
+// The white and grey labels of a row that can or cannot be used (audio and
+// POP pages).
+extern const char* const kWhiteLabelStyle;
 extern const char* const kGreyLabelStyle;
+QString rowLabelStyle(bool usable);
 
 // Fixed-position look.
 extern const char* const kOldTitleStyle;

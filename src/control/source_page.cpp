@@ -9,9 +9,8 @@
 #include <QPushButton>
 
 SOURCE_PAGE::SOURCE_PAGE(QWidget* parent, onlyFun* fun)
-    : QWidget(parent), m_fun(fun)
+    : SettingsPage(parent, fun, QStringLiteral("SOURCE"), QStringLiteral("SRC"))
 {
-    pageframe::setupFrame(this, QStringLiteral("SOURCE"), QStringLiteral("SRC"));
     init();
 }
 

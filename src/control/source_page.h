@@ -2,15 +2,13 @@
 // A small window of four selection boxes; three of them drive the PIP
 // operations of the controller.
 
-#include <QWidget>
+#include "settings_page_frame.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class myLable;
-class onlyFun;
 
-class SOURCE_PAGE : public QWidget
+class SOURCE_PAGE : public SettingsPage
 {
 public:
     SOURCE_PAGE(QWidget* parent, onlyFun* fun);
@@ -20,9 +18,7 @@ public:
 private:
     void init();
 
-    myLable* m_title = nullptr;
     QLabel* m_labels[4] = {};
     QComboBox* m_boxes[4] = {};
     QPushButton* m_exit = nullptr;
-    onlyFun* m_fun = nullptr;
 };

@@ -161,6 +161,20 @@ void Druvela_workdata::sendShort(Board board, const char* label, unsigned char c
     sendFrame(board, label, buf, len, style);
 }
 
+void Druvela_workdata::sendLe16(const char* label, unsigned char cmd, quint16 value)
+{
+    sendShort(Board::Main, label, cmd, {QLOBYTE(value), QHIBYTE(value)});
+}
+
+void Druvela_workdata::sendPageCommand(const char* label, unsigned char cmd,
+                                       std::initializer_list<unsigned char> data,
+                                       std::initializer_list<const char*> items)
+{
+    sendShort(Board::Main, label, cmd, data);
+    for (const char* line : items)
+        qDebug() << line;
+}
+
 void Druvela_workdata::sendFrame(Board board, const char* label, const unsigned char* frame, int len,
                                  LogStyle style)
 {
@@ -287,14 +301,8 @@ void Druvela_workdata::SendCMDPIP(unsigned char state) { sendShort(Board::Main, 
 void Druvela_workdata::SendCMDPIP_Border_Enable(unsigned char state) { sendShort(Board::Main, "PIP_Border_Enable senbuf的数据", 0x9D, {state}); }
 void Druvela_workdata::SendCMDPIP_Border_Color(unsigned char colour) { sendShort(Board::Main, "PIP_Border_Color senbuf的数据", 0x9E, {colour}); }
 void Druvela_workdata::SendCMDPIP_Border_Width(unsigned char width) { sendShort(Board::Main, "PIP_Border_Width senbuf的数据", 0x9F, {width}); }
-void Druvela_workdata::SendCMDPIP_H_Position(unsigned short pos)
-{
-    sendShort(Board::Main, "PIP_H_Position senbuf的数据", 0xA0, {QLOBYTE(pos), QHIBYTE(pos)});
-}
-void Druvela_workdata::SendCMDPIP_V_Position(unsigned short pos)
-{
-    sendShort(Board::Main, "PIP_V_Position senbuf的数据", 0xA1, {QLOBYTE(pos), QHIBYTE(pos)});
-}
+void Druvela_workdata::SendCMDPIP_H_Position(unsigned short pos) { sendLe16("PIP_H_Position senbuf的数据", 0xA0, pos); }
+void Druvela_workdata::SendCMDPIP_V_Position(unsigned short pos) { sendLe16("PIP_V_Position senbuf的数据", 0xA1, pos); }
 void Druvela_workdata::SendCMDPIP_Border_Size(unsigned char size) { sendShort(Board::Main, "PIP_Border_Size senbuf的数据", 0xA2, {size}); }
 void Druvela_workdata::SendCMDPOP(unsigned char state) { sendShort(Board::Main, "点击POP按钮senbuf的数据", 0xA7, {state}); }
 void Druvela_workdata::SendCMDPOP_Window(unsigned char window) { sendShort(Board::Main, "点击POP WINDOW按钮senbuf的数据", 0xA8, {window}); }
@@ -310,14 +318,8 @@ void Druvela_workdata::SendCMDPOP_Border_Width(unsigned char width)
 {
     sendShort(Board::Main, "点击POP BORDER WIDTH按钮senbuf的数据", 0xAB, {width});
 }
-void Druvela_workdata::SendCMDPOP_H_Position(unsigned short pos)
-{
-    sendShort(Board::Main, "点击POP H按钮senbuf的数据", 0xAC, {QLOBYTE(pos), QHIBYTE(pos)});
-}
-void Druvela_workdata::SendCMDPOP_V_Position(unsigned short pos)
-{
-    sendShort(Board::Main, "点击POP V 按钮senbuf的数据", 0xAD, {QLOBYTE(pos), QHIBYTE(pos)});
-}
+void Druvela_workdata::SendCMDPOP_H_Position(unsigned short pos) { sendLe16("点击POP H按钮senbuf的数据", 0xAC, pos); }
+void Druvela_workdata::SendCMDPOP_V_Position(unsigned short pos) { sendLe16("点击POP V 按钮senbuf的数据", 0xAD, pos); }
 
 // ---- keys and pattern ----
 
@@ -337,25 +339,17 @@ void Druvela_workdata::SendCMDPATTERN(unsigned char state) { sendShort(Board::Ma
 
 void Druvela_workdata::SendCMDPATTERN_PAGE(int item, unsigned short value)
 {
-    unsigned char buf[SHORT_BUF] = {};
-    const quint16 len = Three_Char_Data(buf, m_devA, m_devB, 0xDB, low(item), QLOBYTE(value), QHIBYTE(value));
-    if (len == 0)
-        return;
-    static const char* const items[] = {
-        "0设置PATTERN的类型\t{0,9}",
-        "1设置PATTERN水平位置\t{0,1920}",
-        "2设置PATTERN垂直位置\t{0,1080}",
-        "3设置PATTERN大小\t{10,1080}",
-        "4设置PATTE水平拉伸\t{0,255}",
-        "5设置PATTE垂直拉伸\t{0,255}",
-        "6设置PATTERN个数\t{0,5}",
-    };
-    const QByteArray bytes(reinterpret_cast<const char*>(buf), len);
-    logCommand("点击SendCMDPATTERN_PAGE按钮senbuf的数据", bytes);
-    for (const char* line : items)
-        qDebug() << line;
+    sendPageCommand("点击SendCMDPATTERN_PAGE按钮senbuf的数据", 0xDB, {low(item), QLOBYTE(value), QHIBYTE(value)},
+                    {
+                        "0设置PATTERN的类型\t{0,9}",
+                        "1设置PATTERN水平位置\t{0,1920}",
+                        "2设置PATTERN垂直位置\t{0,1080}",
+                        "3设置PATTERN大小\t{10,1080}",
+                        "4设置PATTE水平拉伸\t{0,255}",
+                        "5设置PATTE垂直拉伸\t{0,255}",
+                        "6设置PATTERN个数\t{0,5}",
+                    });
     qDebug("PATTERN的INDEX\t%02x", item);
-    sendFrame(Board::Main, nullptr, buf, len, LogStyle::None);
 }
 
 // ---- camera control ----
@@ -364,22 +358,14 @@ void Druvela_workdata::SendCMDCAM_CTRL(unsigned char state) { sendShort(Board::M
 
 void Druvela_workdata::SendCMDCAM_CTRL_PAGE(unsigned char item, unsigned char value)
 {
-    unsigned char buf[SHORT_BUF] = {};
-    const quint16 len = Double_Char_Data(buf, m_devA, m_devB, 0x71, item, value);
-    if (len == 0)
-        return;
-    static const char* const items[] = {
-        "0设置CAM地址\t{1,6}",
-        "1设置CAM通信波特率\t{0,10}",
-        "2设置CAM通信协议\t{0,2}",
-        "3设置CAM控制转动速率\t{0,64}",
-        "4设置ZOOM按键功能复用\t{0,1}",
-    };
-    const QByteArray bytes(reinterpret_cast<const char*>(buf), len);
-    logCommand("更新CAM菜单页面里的数据senbuf的数据", bytes);
-    for (const char* line : items)
-        qDebug() << line;
-    sendFrame(Board::Main, nullptr, buf, len, LogStyle::None);
+    sendPageCommand("更新CAM菜单页面里的数据senbuf的数据", 0x71, {item, value},
+                    {
+                        "0设置CAM地址\t{1,6}",
+                        "1设置CAM通信波特率\t{0,10}",
+                        "2设置CAM通信协议\t{0,2}",
+                        "3设置CAM控制转动速率\t{0,64}",
+                        "4设置ZOOM按键功能复用\t{0,1}",
+                    });
 }
 
 void Druvela_workdata::SendCMDCAM_INC(unsigned char state) { sendShort(Board::Main, "点击Z+按钮senbuf的数据", 0x72, {state}); }
@@ -587,10 +573,7 @@ void Druvela_workdata::SendCMDReadDevState() { sendShort(Board::Main, "点击DS�
 void Druvela_workdata::SendCMDRESET() { sendShort(Board::Main, "点击复位按钮senbuf的数据", 0x0B, {}); }
 void Druvela_workdata::SendCMDVersion() { sendShort(Board::Main, "读取版本信息senbuf的数据", 0x49, {}); }
 void Druvela_workdata::SendCMDFAN_mod(unsigned char mode) { sendShort(Board::Main, "点击FAN_mod senbuf的数据", 0x6C, {mode}); }
-void Druvela_workdata::SendCMDFAN_speed(unsigned short speed)
-{
-    sendShort(Board::Main, "点击FAN_speed senbuf的数据", 0x6D, {QLOBYTE(speed), QHIBYTE(speed)});
-}
+void Druvela_workdata::SendCMDFAN_speed(unsigned short speed) { sendLe16("点击FAN_speed senbuf的数据", 0x6D, speed); }
 void Druvela_workdata::SendCMDGPI(int gpi, unsigned char function)
 {
     sendShort(Board::Main, "GPIsenbuf的数据", 0x6E, {low(gpi), function});

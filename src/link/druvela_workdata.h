@@ -184,6 +184,11 @@ private:
     // Builds the 20..23-byte frame for up to three data bytes, logs it and sends it.
     void sendShort(Board board, const char* label, unsigned char cmd,
                    std::initializer_list<unsigned char> data, LogStyle style = LogStyle::OneLine);
+    // A 16-bit value (position, speed) to the main board, low byte first.
+    void sendLe16(const char* label, unsigned char cmd, quint16 value);
+    // A settings-page command: its line, then the page's item list.
+    void sendPageCommand(const char* label, unsigned char cmd, std::initializer_list<unsigned char> data,
+                         std::initializer_list<const char*> items);
     // Logs a built frame and sends it to the board's address.
     void sendFrame(Board board, const char* label, const unsigned char* frame, int len,
                    LogStyle style = LogStyle::OneLine);

@@ -2,6 +2,7 @@
 // Frames as a switcher lays them out, built here independently of the code under test.
 
 #include "druvela_workdata.h"
+#include "marker_frames.h"
 #include "test_frame.h"
 
 #include <QByteArray>
@@ -12,19 +13,13 @@
 
 inline QByteArray bytesOf(std::initializer_list<int> values)
 {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
+    return bytes(values);
 }
 
 // A5 6C len A B flag 0*9 cmd data.. sum AE, with the 16-bit sum of everything before it.
 inline QByteArray switcherFrame(int a, int b, int cmd, const QByteArray& data, int flag = 0x01)
 {
-    QByteArray f = bytesOf({0xA5, 0x6C, 0, 0, a, b, flag});
-    f.append(QByteArray(9, '\0'));
-    f.append(char(cmd));
-    f.append(data);
+    QByteArray f = testFrameHead(quint8(cmd), quint8(a), quint8(b), quint8(flag)) + data;
     sealTestFrame(f);
     return f;
 }

@@ -11,14 +11,8 @@
 inline QByteArray discoveryAnswer(const QByteArray& name, unsigned char devType,
                                   const QByteArray& status = QByteArray("\x01\x02\x03", 3))
 {
-    QByteArray a(17, '\0');
-    a[0] = char(0xA5);
-    a[1] = char(0x6C);
-    a[4] = char(0xA5);
-    a[5] = char(0xFF);
-    a[6] = char(0x01);
+    QByteArray a = testFrameHead(0xFF);
     a[14] = char(devType);
-    a[16] = char(0xFF);
     a.append('\0');
     a.append(name);
     a.append('\0');

@@ -30,16 +30,7 @@ public:
     QUdpSocket& socket() { return m_socket; }
 
     // True once at least one datagram is collected; waits up to ms with the event loop running.
-    bool waitForDatagram(int ms = 2000)
-    {
-        drain();
-        if (!m_received.isEmpty())
-            return true;
-        QSignalSpy spy(&m_socket, &QUdpSocket::readyRead);
-        spy.wait(ms);
-        drain();
-        return !m_received.isEmpty();
-    }
+    bool waitForDatagram(int ms = 2000) { return waitForCount(1, ms); }
 
     // Waits until n datagrams are collected in all (or ms has passed).
     bool waitForCount(int n, int ms = 2000)

@@ -4,20 +4,17 @@
 
 #include "../commands/reply_frames.h"
 #include "druvela_workdata.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "udp_capture.h"
+#include "loopback_controller.h"
+#include "marker_frames.h"
 
-#include <QHostAddress>
 #include <QStringList>
-#include <QTimer>
-
-#include <memory>
 
 namespace rig {
 
-inline const QHostAddress kDevice{QStringLiteral("127.0.0.2")};
-constexpr quint16 kPort = 7000;
+using loopback::kDevice;
+using loopback::kPort;
+using loopback::resetGlobals;
+using loopback::stopTimers;
 constexpr int kHeartbeatCmd = 0x06;
 
 // "cmd data.." of a frame, as lower-case spaced hex ("83", "80 03", "b8 00 05").
@@ -28,26 +25,6 @@ inline QString body(const QByteArray& frame)
     return QString::fromLatin1(frame.mid(16, frame.size() - 19).toHex(' '));
 }
 
-// Shared model state back to a freshly started program for the given device type.
-inline void resetGlobals(quint32 devType)
-{
-    static const quint32 icons[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
-    for (int i = 0; i < 12; ++i)
-        ICON_CURRENT_INDEX[i] = icons[i];
-    DEV_CHILD_TYPE = devType;
-    PGM_TABLE_POINT = nullptr;
-    Maxpgm = 0;
-    PGM_CURRENT_VAL = 0;
-    updateDevStateEnable = false;
-    pipSizeFalg = false;
-}
-
-inline void stopTimers(onlyFun* fun)
-{
-    for (QTimer* t : fun->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-        t->stop();
-}
-
 struct Rig
 {
     // quiet: heartbeat and check timers stopped, so no heartbeat and no
@@ -55,10 +32,7 @@ struct Rig
     explicit Rig(quint32 devType, bool quiet = true)
     {
         resetGlobals(devType);
-        fun = std::make_unique<onlyFun>(nullptr);
-        if (quiet)
-            stopTimers(fun.get());
-        fun->DevTypeID(kDevice.toString(), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+        fun = loopback::controller(quiet);
         initial = frames();
     }
     ~Rig()
@@ -73,17 +47,14 @@ struct Rig
     // sent before it is still on its way.
     QStringList frames()
     {
-        fun->link()->SendCMDHEART();
+        const MarkedFrames got = collectUntilMarker(
+            capture, [this] { fun->link()->SendCMDHEART(); },
+            [](const QByteArray& f) { return frameCommand(f) == kHeartbeatCmd; });
         QStringList out;
-        for (int tries = 0; tries < 200; ++tries) {
-            capture.waitForDatagram(50);
-            for (const CapturedDatagram& d : capture.takeAll()) {
-                if (d.data.size() > 16 && quint8(d.data.at(16)) == kHeartbeatCmd)
-                    return out;
-                out << body(d.data);
-            }
-        }
-        out << QStringLiteral("marker lost");
+        for (const QByteArray& f : got.before)
+            out << body(f);
+        if (!got.markerSeen)
+            out << QStringLiteral("marker lost");
         return out;
     }
 

@@ -100,13 +100,10 @@ private slots:
         if (s.boxFromMs < 0) {
             QTimer watch;
             bool boxSeen = false;
-            QObject::connect(&watch, &QTimer::timeout, [&] {
-                if (QMessageBox* box = visibleBox()) {
-                    boxSeen = true;
-                    box->button(QMessageBox::Ok)->click();
-                }
+            watchBoxes(watch, [&](QMessageBox* box) {
+                boxSeen = true;
+                box->button(QMessageBox::Ok)->click();
             });
-            watch.start(20);
             QTest::qWait(s.runMs);
             QVERIFY2(!boxSeen, "the device answered, yet the panel declared it offline");
             QCOMPARE(exits.count(), 0);
@@ -123,10 +120,7 @@ private slots:
         QString title, text;
         int heartbeatsWhileOpen = -1;
         QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            QMessageBox* box = visibleBox();
-            if (!box)
-                return;
+        watchBoxes(watch, [&](QMessageBox* box) {
             if (boxAt < 0) {
                 boxAt = device.now();
                 heartbeatsAtBox = device.heartbeats().size();
@@ -139,7 +133,6 @@ private slots:
                 box->button(QMessageBox::Ok)->click();
             }
         });
-        watch.start(20);
 
         QVERIFY(exits.wait(s.boxToMs + 5000));
         QVERIFY2(boxAt >= s.boxFromMs && boxAt <= s.boxToMs,

@@ -37,10 +37,14 @@ private slots:
         QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
         tick.start(20);
         t.restart();
+        const std::clock_t cpuBefore = std::clock();
         onlyFun::Delay_MSec(300);
         const qint64 took = t.elapsed();
         QVERIFY2(took >= 300 && took < 1000, qPrintable(QString::number(took)));
         QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        // Waiting is idle time: the program shares the machine with the video tools.
+        const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        QVERIFY2(cpuMs < 150, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpuMs)));
     }
 
     void delayReportsADeadOwner()
@@ -57,8 +61,6 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<int>("deleteAfterMs");
         QTest::newRow("REC") << Op([](onlyFun* f) { f->m_on_btn_rec_clicked(); }) << "b2 01" << 200;
-        QTest::newRow("STREAM") << Op([](onlyFun* f) { f->m_on_btn_stream_clicked(); }) << "87 01" << 300;
-        QTest::newRow("USB") << Op([](onlyFun* f) { f->btn_btnUSB_clicked(); }) << "52" << 100;
         QTest::newRow("SSD") << Op([](onlyFun* f) { f->btn_btnSSD_clicked(); }) << "53" << 900;
         QTest::newRow("PAUSE while recording") << Op([](onlyFun* f) {
             f->setRecStreamEnable(1, 0, 0);
@@ -85,13 +87,15 @@ private slots:
         device.takeAll();
 
         QPointer<onlyFun> alive(fun);
+        QElapsedTimer sinceClick;
+        sinceClick.start();
         QTimer::singleShot(deleteAfterMs, [panel] { delete panel; });
         op(fun);
         QVERIFY(alive.isNull());
 
         QVERIFY(device.waitForCount(1));
-        // No read-back from a controller that is gone.
-        QVERIFY(!device.waitForCount(2, 1300));
+        // No read-back from a controller that is gone: it would have come a second after the click.
+        QVERIFY(!device.waitForCount(2, int(qMax<qint64>(100, 1200 - sinceClick.elapsed()))));
         const QList<CapturedDatagram> got = device.takeAll();
         QCOMPARE(got.size(), 1);
         QCOMPARE(rig::body(got.first().data), first);
@@ -104,15 +108,12 @@ private slots:
         QSignalSpy exits(fun, &onlyFun::ExitSignals);
         bool answered = false;
         QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (QMessageBox* box = visibleBox()) {
-                delete fun; // the panel went away behind the box
-                fun = nullptr;
-                answered = true;
-                box->button(QMessageBox::Ok)->click();
-            }
+        watchBoxes(watch, [&](QMessageBox* box) {
+            delete fun; // the panel went away behind the box
+            fun = nullptr;
+            answered = true;
+            box->button(QMessageBox::Ok)->click();
         });
-        watch.start(20);
         // No heartbeat answer since construction: the check declares the device offline.
         fun->judgHEART();
         QVERIFY(answered);
@@ -127,13 +128,10 @@ private slots:
         QSignalSpy exits(&fun, &onlyFun::ExitSignals);
         QTimer watch;
         int exitsWhileOpen = -1;
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            if (QMessageBox* box = visibleBox()) {
-                exitsWhileOpen = exits.count();
-                box->button(QMessageBox::Ok)->click();
-            }
+        watchBoxes(watch, [&](QMessageBox* box) {
+            exitsWhileOpen = exits.count();
+            box->button(QMessageBox::Ok)->click();
         });
-        watch.start(20);
         fun.getHeart(QByteArray()); // an answer in this window: the first check passes
         fun.judgHEART();
         QCOMPARE(exitsWhileOpen, -1);
@@ -153,15 +151,6 @@ private slots:
         QVERIFY(r.fun->heartbeatRunning());
         rig::stopTimers(r.fun.get());
         QCOMPARE(r.frames(), QStringList{QStringLiteral("0b")});
-    }
-
-    void delayDoesNotSpin()
-    {
-        // Waiting is idle time: the program shares the machine with the video tools.
-        const std::clock_t cpuBefore = std::clock();
-        onlyFun::Delay_MSec(600);
-        const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-        QVERIFY2(cpuMs < 300, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpuMs)));
     }
 };
 

@@ -2,9 +2,12 @@
 // Synthetic input for widget tests, and the modal box a test has to answer.
 
 #include <QApplication>
+#include <QTimer>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QWidget>
+
+#include <functional>
 
 // A mouse event at a widget-local point, delivered at once.
 inline void sendMouse(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button = Qt::LeftButton)
@@ -22,4 +25,15 @@ inline QMessageBox* visibleBox()
             return box;
     }
     return nullptr;
+}
+
+// Hands every visible message box to `answer` from a timer: the box is modal
+// and runs its own event loop, so the test can only reach it this way.
+inline void watchBoxes(QTimer& watch, std::function<void(QMessageBox*)> answer)
+{
+    QObject::connect(&watch, &QTimer::timeout, [answer] {
+        if (QMessageBox* box = visibleBox())
+            answer(box);
+    });
+    watch.start(20);
 }

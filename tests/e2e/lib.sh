@@ -24,8 +24,11 @@
 #   e2e_wait_rows N [SECS]        wait until the search list shows N entries
 #   e2e_list_row SHOT I FILE      cut entry I of the list out of a screenshot
 #   e2e_wait_exit SECS            wait for zvpanel to end; its exit code in $E2E_PANEL_RC
-#   e2e_one_switcher              all of the above for one Vy stand-in, until its
-#                                 first discovery request has arrived
+#   e2e_one_switcher [TYPE NAME]  all of the above for one stand-in (Vy unless
+#                                 given), until its first discovery request has arrived
+#   e2e_window TITLE              id of the visible window titled TITLE, or nothing
+#   e2e_wait_window TITLE SECS    wait for such a window and print its id; 1 if none
+#   e2e_press_ok ID               Return in that window (a message box's OK)
 #   e2e_fail TEXT                 report and fail
 
 set -euo pipefail
@@ -282,8 +285,26 @@ E2E_DISCOVERY=' a56c1b0081ff'
 e2e_one_switcher() {
   e2e_init
   e2e_net 1
-  e2e_standin 1 28 Zv-Solvenzari-Vy
+  e2e_standin 1 "${1:-28}" "${2:-Zv-Solvenzari-Vy}"
   e2e_start_x
   e2e_start_panel
   e2e_wait_log 1 "$E2E_DISCOVERY" 10 || e2e_fail "no discovery request arrived"
+}
+
+e2e_window() {
+  e2e_in_app xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true
+}
+
+e2e_wait_window() {
+  local end=$((SECONDS + $2)) id
+  while :; do
+    id=$(e2e_window "$1")
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+e2e_press_ok() {
+  e2e_in_app xdotool windowfocus --sync "$1" key Return 2>/dev/null || true
 }

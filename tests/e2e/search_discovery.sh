@@ -1,7 +1,7 @@
 #!/bin/bash
-# The discovery request that reaches a switcher: 27 bytes, the right header,
-# the checksum, and the computer's date and time in BCD; the switcher's
-# answer is listed.
+# The discovery request that reaches a switcher: 27 bytes from the chosen
+# card carrying the computer's date and time in BCD (the exact bytes for a
+# given time are checked by tst_discovery); the switcher's answer is listed.
 . "$(dirname "$0")/lib.sh"
 e2e_one_switcher
 now=$(date +%s)
@@ -13,12 +13,6 @@ hex=$(awk '{print $3}' <<<"$line")
 [ ${#hex} = 54 ] || e2e_fail "request is $((${#hex} / 2)) bytes: $hex"
 bytes=()
 for ((i = 0; i < 54; i += 2)); do bytes+=($((16#${hex:i:2}))); done
-
-[ "${hex:0:34}" = a56c1b0081ff01000000000000000000ff ] || e2e_fail "header: $hex"
-sum=0
-for ((i = 0; i < 24; i++)); do sum=$((sum + bytes[i])); done
-[ $((bytes[24] | bytes[25] << 8)) = $((sum & 0xFFFF)) ] || e2e_fail "checksum: $hex"
-[ "${bytes[26]}" = 174 ] || e2e_fail "end byte: $hex"
 
 bcd() { # a BCD byte as a decimal number, refusing nibbles above 9
   local hi=$(($1 >> 4)) lo=$(($1 & 15))

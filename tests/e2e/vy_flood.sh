@@ -34,6 +34,6 @@ grep -q '^by ' "$E2E_DIR/zvpanel.log" || e2e_fail "no flooded reply reached the 
 hearts=$(e2e_count_log 1 "$heart")
 e2e_wait_count 1 "$heart" $((hearts + 3)) 5 || e2e_fail "the heartbeat stopped after the flood"
 kill -0 "$E2E_PANEL_PID" 2>/dev/null || e2e_fail "the program ended"
-[ -n "$(e2e_in_app xdotool search --onlyvisible --name '^Zv-Solvenzari-Vy$' 2>/dev/null | head -1 || true)" ] ||
+[ -n "$(e2e_window Zv-Solvenzari-Vy)" ] ||
   e2e_fail "the panel window is gone"
 echo "PASS"

@@ -1,42 +1,15 @@
 // The 4K panel's reply decoders fed arbitrary datagrams: nothing may read
 // outside the datagram, whatever its length, type or length field.
 
-#include <QApplication>
-#include <QTimer>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 #include "corvane.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-
-namespace {
-
-Corvane* panel()
-{
-    static Corvane* p = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char arg0[] = "fuzz_k4_replies";
-        static char* argv[] = {arg0, nullptr};
-        new QApplication(argc, argv);
-        DEV_CHILD_TYPE = 0x69;
-        auto* c = new Corvane(nullptr);
-        // No device is bound and no event loop runs: keep the heartbeat quiet all the same.
-        for (QTimer* t : c->controller()->findChildren<QTimer*>())
-            t->stop();
-        return c;
-    }();
-    return p;
-}
-
-} // namespace
+#include "fuzz_panel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Corvane* p = panel();
+    Corvane* p = fuzzPanel<Corvane>(0x69);
     if (size < 1 || size > 1 + 1056)
         return 0;
     const uint8_t mode = data[0];
@@ -55,8 +28,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     case 2: p->getPOPWinState(reply); break;
     default: p->getDevVersionState(reply); break;
     }
-    // Every decoder raises the device-state guard only while it applies a reply.
-    if (updateDevStateEnable)
-        std::abort();
+    fuzzCheckGuard();
     return 0;
 }

@@ -108,6 +108,9 @@ private slots:
         QTest::addColumn<bool>("moves");
         QTest::newRow("reverse 10") << k4::reply(0x82, QByteArray("\x00\x01\x0a", 3)) << true << 117 << true << true;
         QTest::newRow("forward end") << k4::reply(0x82, QByteArray("\x00\x00\x80", 3)) << true << 127 << false << true;
+        QTest::newRow("reverse 0xFF") << k4::reply(0x82, QByteArray("\x00\x01\xff", 3)) << true << 0 << false << true;
+        QTest::newRow("forward 0xFF") << k4::reply(0x82, QByteArray("\x00\x00\xff", 3)) << true << 127 << false << true;
+        QTest::newRow("forward 0") << k4::reply(0x82, QByteArray("\x00\x00\x00", 3)) << true << 0 << false << true;
         QTest::newRow("direction 5") << k4::reply(0x82, QByteArray("\x00\x05\x10", 3)) << true << 16 << true << false;
         QTest::newRow("21 bytes") << k4::reply(0x82, QByteArray("\x00", 1)) << false << 0 << false << false;
         QTest::newRow("type 0x83") << k4::reply(0x83, QByteArray("\x00\x00\x10", 3)) << false << 0 << false << false;

@@ -6,7 +6,7 @@
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "test_frame.h"
-#include "udp_capture.h"
+#include "marker_frames.h"
 
 #include <QComboBox>
 #include <QHostAddress>
@@ -32,14 +32,6 @@ inline QByteArray expectedFrame(quint8 a, quint8 cmd, const QByteArray& data, qu
     f.append(char(cmd)).append(data);
     sealTestFrame(f);
     return f;
-}
-
-inline QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(v));
-    return b;
 }
 
 struct MainMenuBench
@@ -104,16 +96,13 @@ struct MainMenuBench
     {
         QComboBox* fan = field<QComboBox>("comboBox_fanCtrl");
         const int next = 1 - fan->currentIndex();
-        fan->setCurrentIndex(next);
         const QByteArray marker = expectedFrame(kMainA, 0x6C, bytes({next}));
-        QList<QByteArray> got;
-        QElapsedTimer t;
-        t.start();
-        while (!got.contains(marker) && t.elapsed() < 3000) {
-            at.waitForDatagram(200);
-            got << commands(at);
-        }
-        return got;
+        MarkedFrames got = collectUntilMarker(
+            at, [fan, next] { fan->setCurrentIndex(next); }, [&marker](const QByteArray& f) { return f == marker; },
+            [](const QByteArray& f) { return frameCommand(f) == kHeartbeat || frameCommand(f) == kReadState; });
+        if (got.markerSeen)
+            got.before << marker;
+        return got.before;
     }
 
     UdpCapture device;

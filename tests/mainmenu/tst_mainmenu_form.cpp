@@ -69,9 +69,6 @@ private slots:
     void modelRules_data();
     void modelRules();
     void typeWithoutRow();
-    void editionLook_data();
-    void editionLook();
-    void constructionState();
     void wheelOverSpinAndComboChangesNothing();
     void deviceAddressFillsFields_data();
     void deviceAddressFillsFields();
@@ -171,22 +168,6 @@ void TestMainMenuForm::modelRules()
                              "combVideoQuality", "combStorageType", "combName", "combURL", "combEncoding",
                              "combStreamType"})
         QVERIFY2(f<QWidget>(w, name)->isHidden() == !stream, name);
-    if (stream) {
-        QVERIFY(isWhite(f<QLabel>(w, "label_8")));
-        QVERIFY(isWhite(f<QLabel>(w, "label_21")));
-        QCOMPARE(f<QWidget>(w, "lineIP")->pos(), QPoint(660, 600));
-        QCOMPARE(f<QWidget>(w, "btnSave")->pos(), QPoint(805, 808));
-    } else {
-        // The IP block stands where the stream fields stand on the Vy models.
-        QCOMPARE(f<QWidget>(w, "label_2")->pos(), QPoint(960, 223));
-        QCOMPARE(f<QWidget>(w, "comboBoxIPA")->pos(), QPoint(1088, 210));
-        QCOMPARE(f<QWidget>(w, "lineIP")->pos(), QPoint(1088, 260));
-        QCOMPARE(f<QWidget>(w, "lineMask")->pos(), QPoint(1088, 310));
-        QCOMPARE(f<QWidget>(w, "label_24")->pos(), QPoint(960, 370));
-        QCOMPARE(f<QWidget>(w, "lineGateWay")->pos(), QPoint(1088, 360));
-        QCOMPARE(f<QWidget>(w, "btnSave")->pos(), QPoint(1236, 440));
-    }
-
     for (int n = 1; n <= 6; ++n) {
         const QByteArray box = "comboBox_GPI" + QByteArray::number(n);
         QCOMPARE(itemsOf(f<QComboBox>(w, box.constData())), gpi);
@@ -211,82 +192,6 @@ void TestMainMenuForm::typeWithoutRow()
     QCOMPARE(f<QComboBox>(w, "comboBoxPGM")->count(), 0);
     QVERIFY(f<QWidget>(w, "comboBoxIPA")->isEnabled());
     QVERIFY(f<QWidget>(w, "btnSave")->isEnabled());
-    QCOMPARE(f<QWidget>(w, "lineIP")->pos(), QPoint(660, 600));
-    QCOMPARE(w->styleSheet(),
-             QStringLiteral("QWidget#MainMenu{background-image:url(:/images/4k/default/settings_zv_vy.png);}"));
-}
-
-void TestMainMenuForm::editionLook_data()
-{
-    QTest::addColumn<quint32>("type");
-    QTest::addColumn<QString>("background");
-    QTest::addColumn<QString>("banner");
-    QTest::addColumn<int>("bannerWidth");
-    QTest::newRow("0x27") << 0x27u << "settings_zv_vy.png" << "Vy/default/Zv-Solvenzari-Vy.png" << 201;
-    QTest::newRow("0x28") << 0x28u << "settings_zv_vy.png" << "Vy/default/Zv-Solvenzari-Vy.png" << 201;
-    QTest::newRow("0x69") << 0x69u << "settings_zv_4k.png" << "4k/default/Zv-Solvenzari-4K.png" << 208;
-    QTest::newRow("0x31") << 0x31u << "settings_zv_vy.png" << "4k/default/Zv-Solvenzari-4K.png" << 208;
-}
-
-void TestMainMenuForm::editionLook()
-{
-    QFETCH(quint32, type);
-    QFETCH(QString, background);
-    QFETCH(QString, banner);
-    QFETCH(int, bannerWidth);
-
-    auto w = make(type);
-    QVERIFY(w->styleSheet().startsWith("QWidget#MainMenu{background-image:url(:/images/4k/default/" + background
-                                       + ");}"));
-    const bool edition = type != 0x31;
-    QCOMPARE(w->styleSheet().contains("QComboBox::down-arrow:on {background-image: url(:/images/4k/default/setting/"
-                                      "Vector 2.png);width:16px;height:10px;right:15px;}"),
-             edition);
-    QVERIFY(w->styleSheet().endsWith(edition ? "right:15px;}" : ".png);}"));
-    QLabel* bannerLabel = f<QLabel>(w, "label_bk_4K_Vy");
-    QVERIFY(bannerLabel->styleSheet().contains(":/images/" + banner));
-    QCOMPARE(bannerLabel->geometry(), QRect(1129, 42, bannerWidth, 31));
-}
-
-void TestMainMenuForm::constructionState()
-{
-    auto w = make(0x28);
-    QCOMPARE(w->objectName(), QStringLiteral("MainMenu"));
-    QCOMPARE(w->size(), QSize(1400, 923));
-    QCOMPARE(w->minimumSize(), w->maximumSize());
-    QCOMPARE(w->windowTitle(), QStringLiteral("Zv-Solvenzari"));
-    QVERIFY(w->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(w->windowType(), Qt::Dialog);
-    QCOMPARE(w->windowModality(), Qt::ApplicationModal);
-
-    QCOMPARE(f<QWidget>(w, "comboBox_GPI2")->geometry(), QRect(160, 260, 282, 40));
-    QCOMPARE(f<QWidget>(w, "label_12")->geometry(), QRect(90, 270, 36, 16));
-    QCOMPARE(f<QWidget>(w, "label_11")->geometry(), QRect(90, 223, 32, 16));
-    QCOMPARE(f<QWidget>(w, "spinBox_fanSpeed")->geometry(), QRect(660, 260, 214, 40));
-    QCOMPARE(f<QWidget>(w, "lineStreamIP")->geometry(), QRect(1088, 460, 241, 40));
-    QCOMPARE(f<QWidget>(w, "btn_help")->geometry(), QRect(140, 881, 131, 20));
-    QCOMPARE(f<QWidget>(w, "btnReset")->geometry(), QRect(760, 420, 116, 41));
-    QCOMPARE(f<QWidget>(w, "widget")->geometry(), QRect(0, 0, 1400, 20));
-
-    QCOMPARE(f<QComboBox>(w, "combRtmpRate")->currentText(), QStringLiteral("3 Mbps"));
-    QCOMPARE(f<QComboBox>(w, "combRtmpRate")->count(), 10);
-    QCOMPARE(f<QComboBox>(w, "combVideoQuality")->currentText(), QStringLiteral("Medium"));
-    QCOMPARE(f<QComboBox>(w, "combEncoding")->currentText(), QStringLiteral("VBR"));
-    QVERIFY(!f<QWidget>(w, "combEncoding")->isEnabled());
-    QVERIFY(!f<QWidget>(w, "combStreamType")->isEnabled());
-    QCOMPARE(f<QComboBox>(w, "comboBoxIPA")->currentText(), QStringLiteral("Dynamic"));
-    QCOMPARE(f<QComboBox>(w, "comboBox_fanCtrl")->currentText(), QStringLiteral("Auto"));
-    QCOMPARE(f<QSpinBox>(w, "spinBoxMIC")->value(), 20);
-    QCOMPARE(f<QSpinBox>(w, "spinBoxMIC")->minimum(), -18);
-    QVERIFY(f<QSpinBox>(w, "spinBoxMIC")->isReadOnly());
-    QCOMPARE(f<QSpinBox>(w, "spinBox_fanSpeed")->singleStep(), 10);
-    QCOMPARE(f<QWidget>(w, "combURL")->toolTip(),
-             QStringLiteral("Enter key setting Stream Index and Stream Name and Stream URL"));
-
-    for (const char* grey : {"label_22", "label_23", "label_25", "label_7", "label_10", "label_20", "label_17", "label_6"})
-        QVERIFY2(isGrey(f<QLabel>(w, grey)), grey);
-    for (const char* white : {"label", "label_4", "label_26", "label_9", "label_11", "label_2"})
-        QVERIFY2(isWhite(f<QLabel>(w, white)), white);
 }
 
 void TestMainMenuForm::wheelOverSpinAndComboChangesNothing()
@@ -299,11 +204,6 @@ void TestMainMenuForm::wheelOverSpinAndComboChangesNothing()
     QCOMPARE(delay->value(), 0);
     QCOMPARE(quality->currentIndex(), 1);
 
-    // The same event does turn a spin box that the window does not filter.
-    QSpinBox free;
-    free.setRange(0, 10);
-    wheel(&free, 120);
-    QCOMPARE(free.value(), 1);
     // Other events still reach the filtered fields.
     QEvent enter(QEvent::Enter);
     QVERIFY(!w->eventFilter(delay, &enter));
@@ -491,8 +391,6 @@ void TestMainMenuForm::backAndHelp()
     setSupportPageOpener(previous);
     QCOMPARE(g_opened.size(), 1);
     QCOMPARE(g_opened.first(), QUrl(QString::fromLatin1(kSupportPageUrl)));
-    QVERIFY(g_opened.first().isValid());
-    QCOMPARE(g_opened.first().scheme(), QStringLiteral("https"));
 }
 
 void TestMainMenuForm::textFieldsLimited()

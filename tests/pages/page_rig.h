@@ -3,9 +3,8 @@
 // device would listen, so a page test sees exactly the frames its controls send.
 
 #include "bytes.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "udp_capture.h"
+#include "loopback_controller.h"
+#include "marker_frames.h"
 
 #include <QComboBox>
 #include <QHostAddress>
@@ -36,15 +35,6 @@ inline SentFrame parseFrame(const QByteArray& d)
     return f;
 }
 
-// Builds an expected data part from byte values.
-inline QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
-
 // Sets the named control of a page as the operator would: a combo box's item
 // or a spin box's value. False when the page has no such control.
 inline bool setControl(QWidget* page, const QString& name, int value)
@@ -69,6 +59,14 @@ inline QLabel* labelWithText(QWidget* page, const QString& text)
     return nullptr;
 }
 
+// Runs f as the panels apply a reply: with updateDevStateEnable raised.
+template <class F>
+void asReply(F f)
+{
+    DevStateGuard applying;
+    f();
+}
+
 // Applies the PIP or POP fields of a state record as the panels' decoders do,
 // in record order: border enable, colour, width, size, H (hi, lo), V (hi, lo).
 template <class Page>
@@ -89,41 +87,21 @@ class PageRig
 public:
     static constexpr quint8 kMarkerCmd = 0x83;  // CUT: always sent, never by a page
 
-    PageRig() : capture(QHostAddress(QStringLiteral("127.0.0.2")), 7000)
-    {
-        fun = std::make_unique<onlyFun>(nullptr);
-        // The heartbeat and its offline check are not what a page test looks at.
-        for (QTimer* t : fun->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-            t->stop();
-        fun->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
-        frames();
-    }
+    PageRig() : fun(loopback::controller()), capture(loopback::kDevice, loopback::kPort) { frames(); }
 
     // Every page frame sent since the last call. A marker frame is sent and
     // awaited, and datagrams on loopback keep their order, so whatever was sent
     // before it has arrived by then.
     QList<SentFrame> frames()
     {
-        fun->m_on_btnCut_clicked();
+        const MarkedFrames got = collectUntilMarker(
+            capture, [this] { fun->m_on_btnCut_clicked(); },
+            [](const QByteArray& f) { return frameCommand(f) == kMarkerCmd; },
+            [](const QByteArray& f) { return frameCommand(f) == 0x06 || frameCommand(f) == 0x0A; });
+        markerSeen = got.markerSeen;
         QList<SentFrame> out;
-        QElapsedTimer timer;
-        timer.start();
-        bool marker = false;
-        while (!marker && timer.elapsed() < 3000) {
-            if (!capture.waitForDatagram(int(qMax<qint64>(1, 3000 - timer.elapsed()))))
-                break;
-            for (const CapturedDatagram& d : capture.takeAll()) {
-                const SentFrame f = parseFrame(d.data);
-                if (f.cmd == kMarkerCmd) {
-                    marker = true;
-                    continue;
-                }
-                if (f.cmd == 0x06 || f.cmd == 0x0A)  // heartbeat, state request
-                    continue;
-                out.append(f);
-            }
-        }
-        markerSeen = marker;
+        for (const QByteArray& f : got.before)
+            out << parseFrame(f);
         return out;
     }
 

@@ -59,9 +59,6 @@ private slots:
     void initTestCase();
     void parse_data();
     void parse();
-    void colourFromFolder_data();
-    void colourFromFolder();
-    void treeManifestIsClean();
     void everyManifestPathIsCompiledAtItsSize();
     void litPicturesShowTheirFolderColour();
     void everyLiteralPathInTheSourcesIsListed();
@@ -118,35 +115,11 @@ void tst_resources::parse()
     QCOMPARE(m.problems.size(), problems);
 }
 
-void tst_resources::colourFromFolder_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("colour");
-    QTest::newRow("green folder") << "4k/green/PGM1.png" << "green";
-    QTest::newRow("red folder") << "StyleSheet/red/CUT.png" << "red";
-    QTest::newRow("yellow folder") << "a/yellow/b/x.png" << "yellow";
-    QTest::newRow("nearest folder wins") << "green/white/x.png" << "";
-    QTest::newRow("default is unlit") << "4k/default/x.png" << "";
-    QTest::newRow("file name is no folder") << "4k/green.png" << "";
-}
-
-void tst_resources::colourFromFolder()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, colour);
-    QCOMPARE(manifestColour(path), colour);
-}
-
-void tst_resources::treeManifestIsClean()
+void tst_resources::everyManifestPathIsCompiledAtItsSize()
 {
     const Manifest m = treeManifest();
     QVERIFY2(m.problems.isEmpty(), qPrintable(m.problems.join(QLatin1Char('\n'))));
     QVERIFY(!m.entries.isEmpty());
-}
-
-void tst_resources::everyManifestPathIsCompiledAtItsSize()
-{
-    const Manifest m = treeManifest();
     QStringList failures;
     for (const ManifestEntry &e : m.entries) {
         const QString res = QStringLiteral(":/images/") + e.path;
@@ -187,6 +160,10 @@ void tst_resources::litPicturesShowTheirFolderColour()
         ++checked;
     }
     QVERIFY(checked > 0);
+    // The nearest folder decides; a file name is no folder.
+    QCOMPARE(manifestColour(QStringLiteral("green/white/x.png")), QString());
+    QCOMPARE(manifestColour(QStringLiteral("a/yellow/b/x.png")), QStringLiteral("yellow"));
+    QCOMPARE(manifestColour(QStringLiteral("4k/green.png")), QString());
 }
 
 void tst_resources::everyLiteralPathInTheSourcesIsListed()

@@ -1,5 +1,6 @@
 #include "discovery_answer.h"
 #include "groupbox_right.h"
+#include "image_button.h"
 #include "model_tables.h"
 #include "showsearch.h"
 #include "switcher_data.h"
@@ -14,11 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 #include <QUdpSocket>
 #include <QtTest>
-
-#include <algorithm>
 
 namespace {
 
@@ -28,17 +26,6 @@ struct Reply
     int type;
     QByteArray name;
 };
-
-// yy mm dd weekday hh mm ss, each in binary-coded decimal.
-QByteArray bcdTime(const QDateTime &when)
-{
-    const QDate d = when.date();
-    const QTime t = when.time();
-    QByteArray out;
-    for (int v : {d.year() % 100, d.month(), d.day(), d.dayOfWeek(), t.hour(), t.minute(), t.second()})
-        out += char((v / 10) << 4 | (v % 10));
-    return out;
-}
 
 QStringList listTexts(const QListWidget *list)
 {
@@ -101,15 +88,7 @@ struct Window
             switcher->Get_Bind_Dev(QHostAddress(r.ip), discoveryAnswer(r.name, quint8(r.type)));
     }
 
-    QPushButton *button(const char *image) const
-    {
-        const auto buttons = side->findChildren<QPushButton *>();
-        for (QPushButton *b : buttons) {
-            if (b->styleSheet().contains(QLatin1String(image)))
-                return b;
-        }
-        return nullptr;
-    }
+    QPushButton *button(const char *image) const { return buttonShowing(side, image); }
 };
 
 } // namespace
@@ -122,19 +101,13 @@ class tst_search : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-    void windowIsAFramelessFixedDialog();
-    void onlySearchAndExitAreShown();
     void everyStoredReplyRebuildsTheSortedList_data();
     void everyStoredReplyRebuildsTheSortedList();
-    void hiddenFilterButtonsSelectTheirLists_data();
-    void hiddenFilterButtonsSelectTheirLists();
-    void searchEmptiesTheListAndTheTable();
     void doubleClickRecordsTheDevice_data();
     void doubleClickRecordsTheDevice();
     void doubleClickOnAStaleEntryOpensNothing();
     void everyCopyOfADeviceIsFound();
     void showSearchPageCentresAndSearchesAgain();
-    void exitEndsTheEventLoopWithZero();
     void cardsAreChosenAndSearchedOn();
 };
 
@@ -154,37 +127,6 @@ void tst_search::cleanup()
             w->close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void tst_search::windowIsAFramelessFixedDialog()
-{
-    Window win;
-    QCOMPARE(win.w.objectName(), QStringLiteral("Showsearch"));
-    QCOMPARE(win.w.windowTitle(), QStringLiteral("Zv-Solvenzari"));
-    QCOMPARE(int(win.w.windowFlags()), 0x803);
-    QCOMPARE(win.w.minimumSize(), QSize(1400, 597));
-    QCOMPARE(win.w.maximumSize(), QSize(1400, 597));
-    QVERIFY(!win.w.windowIcon().isNull());
-    QVERIFY(win.list && win.side && win.switcher && win.cards);
-    QCOMPARE(win.cards->parentWidget(), win.side);
-    QCOMPARE(win.cards->geometry(), QRect(9, 187, 121, 40));
-    QVERIFY(win.w.findChild<QWidget *>(QStringLiteral("widget"))->inherits("TOP_PAGE"));
-}
-
-void tst_search::onlySearchAndExitAreShown()
-{
-    Window win;
-    win.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&win.w));
-    const auto radios = win.side->findChildren<QRadioButton *>();
-    QCOMPARE(radios.size(), 5);
-    for (QRadioButton *r : radios)
-        QVERIFY2(!r->isVisible(), qPrintable(r->text()));
-    QVERIFY(win.button("SEARCH_D.png")->isVisible());
-    QVERIFY(win.button("EXIT_D.png")->isVisible());
-    // "all" is checked before every search.
-    for (QRadioButton *r : radios)
-        QCOMPARE(r->isChecked(), r->text() == QLatin1String("all"));
 }
 
 void tst_search::everyStoredReplyRebuildsTheSortedList_data()
@@ -219,58 +161,6 @@ void tst_search::everyStoredReplyRebuildsTheSortedList()
     win.store(replies);
     QCOMPARE(stored.count(), expected.size());
     QCOMPARE(listTexts(win.list), expected);
-    for (int i = 0; i < win.list->count(); ++i)
-        QCOMPARE(win.list->item(i)->textAlignment(), int(Qt::AlignCenter));
-}
-
-void tst_search::hiddenFilterButtonsSelectTheirLists_data()
-{
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("all") << 0
-                         << QStringList{"Zv-Solvenzari-Vy: 192.0.2.1", "Zv: 192.0.2.2", "Zv: 192.0.2.3",
-                                        "Zv: 192.0.2.4", "Zv: 192.0.2.5", "Zv: 192.0.2.6"};
-    QTest::newRow("Tesmond") << 1
-                             << QStringList{"Tesmond(2021): 192.0.2.4", "Tesmond: 192.0.2.2",
-                                            "TesmondP: 192.0.2.5", "TesmondS: 192.0.2.3"};
-    QTest::newRow("Halvani") << 2 << QStringList{"Halvani: 192.0.2.6"};
-    QTest::newRow("Quillet leaves the list as it is") << 3 << QStringList{"unchanged"};
-}
-
-void tst_search::hiddenFilterButtonsSelectTheirLists()
-{
-    QFETCH(int, id);
-    QFETCH(QStringList, expected);
-    Window win;
-    win.store({{"192.0.2.1", 0x28, "Zv-Solvenzari-Vy"},
-               {"192.0.2.2", 0x21, "Zv-T"},
-               {"192.0.2.3", 0x24, "Zv-T"},
-               {"192.0.2.4", 0x25, "Zv-T"},
-               {"192.0.2.5", 0x26, "Zv-T"},
-               {"192.0.2.6", 0x22, "Zv-H"}});
-    win.list->clear();
-    win.list->addItem(QStringLiteral("unchanged"));
-    QRadioButton *radio = win.side->findChildren<QRadioButton *>().at(id);
-    radio->click();
-    // Which records and labels; the order follows the collation of the locale.
-    std::sort(expected.begin(), expected.end(),
-              [](const QString &a, const QString &b) { return QString::localeAwareCompare(a, b) < 0; });
-    QCOMPARE(listTexts(win.list), expected);
-}
-
-void tst_search::searchEmptiesTheListAndTheTable()
-{
-    Window win;
-    QSignalSpy scan(win.side, &GroupBox_right::btnScan_clicked);
-    win.store({{"192.0.2.1", 0x28, "Zv-Solvenzari-Vy"}, {"192.0.2.2", 0x69, "Zv-Solvenzari-4K"}});
-    QCOMPARE(win.list->count(), 2);
-    QTest::mouseClick(win.button("SEARCH_D.png"), Qt::LeftButton);
-    QCOMPARE(scan.count(), 1);
-    QCOMPARE(win.list->count(), 0);
-    QCOMPARE(win.switcher->DevInfo_DATA_IDX(), 0);
-    // A reply after the new search is listed on its own.
-    win.store({{"192.0.2.3", 0x28, "Zv-Solvenzari-Vy"}});
-    QCOMPARE(listTexts(win.list), QStringList{"Zv-Solvenzari-Vy: 192.0.2.3"});
 }
 
 void tst_search::doubleClickRecordsTheDevice_data()
@@ -280,7 +170,6 @@ void tst_search::doubleClickRecordsTheDevice_data()
     QTest::addColumn<QString>("devName");
     QTest::addColumn<QString>("panelClass");
     QTest::newRow("Vy 0x28") << 0x28 << QByteArray("Zv-Solvenzari-Vy") << "Zv-Solvenzari-Vy" << "Oriskan_NEW";
-    QTest::newRow("Vy 0x27") << 0x27 << QByteArray("Zv-Solvenzari-Vy") << "Zv-Solvenzari-Vy" << "Oriskan_NEW";
     QTest::newRow("4K 0x69") << 0x69 << QByteArray("Zv-Solvenzari-4K") << "Zv-Solvenzari-4K" << "Corvane";
     QTest::newRow("type 0x30 opens nothing") << 0x30 << QByteArray("Zv-X") << "Zv" << QString();
 }
@@ -351,16 +240,13 @@ void tst_search::doubleClickOnAStaleEntryOpensNothing()
 void tst_search::everyCopyOfADeviceIsFound()
 {
     Window win;
-    win.store({{"192.0.2.1", 0x28, "Zv-Solvenzari-Vy"},
+    // Type 0x27 opens the same panel as 0x28.
+    win.store({{"192.0.2.1", 0x27, "Zv-Solvenzari-Vy"},
                {"192.0.2.10", 0x28, "Zv-Solvenzari-Vy"},
-               {"192.0.2.1", 0x28, "Zv-Solvenzari-Vy"}});
+               {"192.0.2.1", 0x27, "Zv-Solvenzari-Vy"}});
     QCOMPARE(showsearch::recordsAt(*win.switcher, QStringLiteral("192.0.2.1")), (QList<int>{0, 2}));
     QCOMPARE(showsearch::recordsAt(*win.switcher, QStringLiteral("192.0.2.10")), QList<int>{1});
     QCOMPARE(showsearch::recordsAt(*win.switcher, QStringLiteral("192.0.2.")), QList<int>());
-    const DevInfo_DATA &rec = win.switcher->devInfo(0);
-    QCOMPARE(rec.byteA, quint8(0xA5));
-    QCOMPARE(rec.byteB, quint8(0xFF));
-    QCOMPARE(QHostAddress(rec.hisIp).toString(), QStringLiteral("0.0.0.0"));
 
     // A device stored twice opens two panels.
     win.w.show();
@@ -368,7 +254,9 @@ void tst_search::everyCopyOfADeviceIsFound()
     QCOMPARE(entries.size(), 2);
     win.list->setCurrentItem(entries.first());
     emit win.list->itemDoubleClicked(entries.first());
-    QCOMPARE(openPanels().size(), 2);
+    const QList<QWidget *> panels = openPanels();
+    QCOMPARE(panels.size(), 2);
+    QVERIFY(panels.at(0)->inherits("Oriskan_NEW") && panels.at(1)->inherits("Oriskan_NEW"));
 }
 
 void tst_search::showSearchPageCentresAndSearchesAgain()
@@ -386,16 +274,6 @@ void tst_search::showSearchPageCentresAndSearchesAgain()
     QCOMPARE(win.list->count(), 0);
     QCOMPARE(win.switcher->DevInfo_DATA_IDX(), 0);
     QVERIFY(radios.at(0)->isChecked());
-}
-
-void tst_search::exitEndsTheEventLoopWithZero()
-{
-    Window win;
-    win.w.show();
-    QEventLoop loop;
-    QTimer::singleShot(0, win.button("EXIT_D.png"), [&] { QTest::mouseClick(win.button("EXIT_D.png"), Qt::LeftButton); });
-    QTimer::singleShot(5000, &loop, [&] { loop.exit(42); });
-    QCOMPARE(loop.exec(), 0);
 }
 
 // Two veth pairs in the test's own namespace: zvt0/zvt1 up with an address
@@ -433,7 +311,6 @@ void tst_search::cardsAreChosenAndSearchedOn()
     QVERIFY(upper.bind(QHostAddress(QStringLiteral("192.0.2.255")), 7000, QUdpSocket::ShareAddress));
     QVERIFY(lower.bind(QHostAddress(QStringLiteral("192.0.2.127")), 7000, QUdpSocket::ShareAddress));
 
-    const QDateTime before = QDateTime::currentDateTime();
     Window win;
     QCOMPARE(win.cards->count(), 4);
     QStringList listed;
@@ -444,21 +321,9 @@ void tst_search::cardsAreChosenAndSearchedOn()
 
     QTRY_VERIFY(upper.hasPendingDatagrams());
     const QNetworkDatagram request = upper.receiveDatagram();
-    const QByteArray bytes = request.data();
-    QCOMPARE(bytes.size(), 27);
-    QCOMPARE(bytes.left(7), QByteArray::fromHex("a56c1b0081ff01"));
-    QCOMPARE(bytes.mid(7, 9), QByteArray(9, '\0'));
-    QCOMPARE(quint8(bytes.at(16)), quint8(0xFF));
-    QCOMPARE(quint8(bytes.at(26)), quint8(0xAE));
-    int sum = 0;
-    for (int i = 0; i < 24; ++i)
-        sum += quint8(bytes.at(i));
-    QCOMPARE(quint8(bytes.at(24)) | quint8(bytes.at(25)) << 8, sum & 0xFFFF);
-    bool bcdAtStart = false;
-    for (const QDateTime &when : {before, before.addSecs(1), before.addSecs(2)})
-        bcdAtStart = bcdAtStart || bytes.mid(17, 7) == bcdTime(when);
-    QVERIFY2(bcdAtStart, bytes.toHex(' ').constData());
-    QTest::qWait(200);
+    // The request's bytes are checked where it is built; here only where it goes.
+    QCOMPARE(request.data().size(), 27);
+    QTest::qWait(100);
     QVERIFY(!lower.hasPendingDatagrams());
 
     // The answer of a switcher on that card is listed.
@@ -473,7 +338,7 @@ void tst_search::cardsAreChosenAndSearchedOn()
     while (upper.hasPendingDatagrams())
         upper.receiveDatagram();
     win.cards->setCurrentText(earlierUp);
-    QTest::qWait(300);
+    QTest::qWait(100);
     QVERIFY(!lower.hasPendingDatagrams());
     QCOMPARE(win.list->count(), 1);
     QTest::mouseClick(win.button("SEARCH_D.png"), Qt::LeftButton);

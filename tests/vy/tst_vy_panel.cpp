@@ -6,59 +6,21 @@
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "oriskan_new.h"
-#include "udp_capture.h"
-#include "vy_frames.h"
+#include "panel_rig.h"
+#include "edition_frames.h"
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
-#include <QUdpSocket>
 #include <QtTest>
 #include <functional>
 #include <vector>
 
-using Bytes = QMap<int, quint8>;
-
 namespace {
-
-const QHostAddress kDevice(QStringLiteral("127.0.0.2"));
-const QHostAddress kPanelSide(QStringLiteral("127.0.0.1"));
-
-// A command frame as the switcher expects it: head, A5 FF, flag 1, command, data, sum, 0xAE.
-QByteArray commandFrame(quint8 cmd, const QByteArray& data = {})
-{
-    QByteArray f(20 + data.size(), '\0');
-    f[0] = char(0xA5);
-    f[1] = char(0x6C);
-    f[2] = char(f.size());
-    f[4] = char(0xA5);
-    f[5] = char(0xFF);
-    f[6] = char(0x01);
-    f[16] = char(cmd);
-    for (int i = 0; i < data.size(); ++i)
-        f[17 + i] = data[i];
-    quint32 sum = 0;
-    for (int i = 0; i < 17 + data.size(); ++i)
-        sum += quint8(f[i]);
-    f[17 + data.size()] = char(sum & 0xFF);
-    f[18 + data.size()] = char((sum >> 8) & 0xFF);
-    f[19 + data.size()] = char(0xAE);
-    return f;
-}
-
-QByteArray bytes(std::initializer_list<int> v)
-{
-    QByteArray b;
-    for (int x : v)
-        b.append(char(x));
-    return b;
-}
 
 QString vyFace(const char* set, const char* file)
 {
@@ -77,6 +39,16 @@ void hookHandler(QtMsgType, const QMessageLogContext&, const QString& msg)
         logHook()(msg);
 }
 
+// Most tests share one panel (building one is the slow part under the
+// sanitizers); those about a first dump or the panel's end get their own.
+bool sharesThePanel()
+{
+    static const QSet<QByteArray> fresh = {"firstDumpAppliesZeros", "closingDuringAFlash",
+                                           "exitClosesThePanelWithItsSettingsWindow",
+                                           "titleBarCloseEndsThePanelWithoutExit"};
+    return !fresh.contains(QByteArray(QTest::currentTestFunction()));
+}
+
 } // namespace
 
 class TestVyPanel : public QObject
@@ -84,9 +56,7 @@ class TestVyPanel : public QObject
     Q_OBJECT
 
 private:
-    UdpCapture* m_capture = nullptr;
-    QUdpSocket* m_device = nullptr;   // the switcher's replies come from here
-    QTimer* m_heartbeat = nullptr;
+    SwitcherWire* m_wire = nullptr;
     QPointer<Oriskan_NEW> m_panel;
 
     template <class T = QPushButton>
@@ -97,42 +67,8 @@ private:
             qFatal("no widget %s", name);
         return x;
     }
-
-    // Frames other than heartbeats, in order.
-    QList<QByteArray> commands()
-    {
-        QList<QByteArray> out;
-        for (const CapturedDatagram& d : m_capture->takeAll())
-            if (!(d.data.size() > 16 && quint8(d.data[16]) == 0x06))
-                out << d.data;
-        return out;
-    }
-
-    // Waits for the next frame that is not a heartbeat.
-    QByteArray nextCommand(int ms = 2000)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            for (const CapturedDatagram& d : m_capture->takeAll())
-                if (!(d.data.size() > 16 && quint8(d.data[16]) == 0x06))
-                    return d.data;
-            m_capture->waitForDatagram(50);
-        }
-        return {};
-    }
-
-    // No command frame within ms (heartbeats aside).
-    bool silentFor(int ms)
-    {
-        QTest::qWait(ms);
-        return commands().isEmpty();
-    }
-
-    void deliver(const QByteArray& reply)
-    {
-        m_device->writeDatagram(reply, kPanelSide, 7000);
-    }
+    QByteArray nextCommand() { return m_wire->nextCommand(); }
+    bool nothingSent() { return m_wire->nothingSent(); }
 
     void applyDump(const QByteArray& dump)
     {
@@ -140,41 +76,45 @@ private:
         emit m_panel->controller()->getDateSignals(dump);
     }
 
+    void newPanel()
+    {
+        delete m_panel.data();
+        DEV_CHILD_TYPE = 0x28;
+        m_wire->commands();
+        m_panel = new Oriskan_NEW(nullptr);
+        m_panel->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+        QCOMPARE(nextCommand(), panelCommand(0x0A));
+    }
+
 private slots:
     void initTestCase()
     {
         qInstallMessageHandler(hookHandler);
-        m_capture = new UdpCapture(kDevice, 7000);
-        QVERIFY(m_capture->isBound());
-        m_device = new QUdpSocket(this);
-        QVERIFY(m_device->bind(kDevice, 0));
-        // Answer the heartbeat so the offline rule stays out of these tests.
-        m_heartbeat = new QTimer(this);
-        connect(m_heartbeat, &QTimer::timeout, this, [this] { deliver(VyFrames::reply(0x06, 20)); });
-        m_heartbeat->start(300);
+        m_wire = new SwitcherWire;
+        QVERIFY(m_wire->isBound());
     }
 
     void init()
     {
-        DEV_CHILD_TYPE = 0x28;
-        m_capture->takeAll();
-        m_panel = new Oriskan_NEW(nullptr);
-        m_panel->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
-        QCOMPARE(nextCommand(), commandFrame(0x0A));
+        if (!m_panel || !sharesThePanel())
+            newPanel();
+        m_wire->commands();
     }
 
     void cleanup()
     {
         logHook() = nullptr;
-        delete m_panel.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!updateDevStateEnable);
+        if (!sharesThePanel() || QTest::currentTestFailed())
+            delete m_panel.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void cleanupTestCase()
     {
+        delete m_panel.data();
         qInstallMessageHandler(nullptr);
-        delete m_capture;
+        delete m_wire;
     }
 
     // ---- keys to frames ----------------------------------------------------
@@ -183,27 +123,27 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QByteArray>("frame");
-        QTest::newRow("PGM 3") << "btn_pgm_3" << commandFrame(0x80, bytes({3}));
-        QTest::newRow("PGM bar") << "btn_pgm_bar" << commandFrame(0x80, bytes({9}));
-        QTest::newRow("PVW 1") << "btn_pvw_1" << commandFrame(0x81, bytes({1}));
-        QTest::newRow("AUTO") << "btn_auto" << commandFrame(0x84);
-        QTest::newRow("rate 3") << "btn_rate3" << commandFrame(0xB1, bytes({2}));
-        QTest::newRow("MIX transition") << "btn_mix" << commandFrame(0x8D);
-        QTest::newRow("FADE transition") << "btn_fade" << commandFrame(0x8E);
-        QTest::newRow("wipe group 1") << "btnGroup1" << commandFrame(0x92, bytes({37}));
-        QTest::newRow("wipe group 2") << "btnGroup2" << commandFrame(0x92, bytes({35}));
-        QTest::newRow("wipe group 3") << "btnGroup3" << commandFrame(0x92, bytes({41}));
-        QTest::newRow("wipe group 4") << "btnGroup4" << commandFrame(0x92, bytes({39}));
-        QTest::newRow("STILL") << "btn_still" << commandFrame(0xCF);
-        QTest::newRow("FTB") << "btn_ftb" << commandFrame(0x85);
-        QTest::newRow("PIP") << "btn_pip" << commandFrame(0x86, bytes({1}));
-        QTest::newRow("AFV") << "btn_audio_afv" << commandFrame(0xB6, bytes({0}));
-        QTest::newRow("audio MIX") << "btn_audio_mix" << commandFrame(0xB6, bytes({1}));
-        QTest::newRow("F2 DP/HDMI") << "btn_F2" << commandFrame(0xAF, bytes({1}));
-        QTest::newRow("F3 mute") << "btn_F3" << commandFrame(0xD6);
-        QTest::newRow("F8 microphone") << "btn_F8" << commandFrame(0xDD);
-        QTest::newRow("CH1 vol +") << "btn_ch1_vol_add" << commandFrame(0xB8, bytes({0, 5}));
-        QTest::newRow("SRC1 first press") << "btn_src1" << commandFrame(0xB9, bytes({3}));
+        QTest::newRow("PGM 3") << "btn_pgm_3" << panelCommand(0x80, {3});
+        QTest::newRow("PGM bar") << "btn_pgm_bar" << panelCommand(0x80, {9});
+        QTest::newRow("PVW 1") << "btn_pvw_1" << panelCommand(0x81, {1});
+        QTest::newRow("AUTO") << "btn_auto" << panelCommand(0x84);
+        QTest::newRow("rate 3") << "btn_rate3" << panelCommand(0xB1, {2});
+        QTest::newRow("MIX transition") << "btn_mix" << panelCommand(0x8D);
+        QTest::newRow("FADE transition") << "btn_fade" << panelCommand(0x8E);
+        QTest::newRow("wipe group 1") << "btnGroup1" << panelCommand(0x92, {37});
+        QTest::newRow("wipe group 2") << "btnGroup2" << panelCommand(0x92, {35});
+        QTest::newRow("wipe group 3") << "btnGroup3" << panelCommand(0x92, {41});
+        QTest::newRow("wipe group 4") << "btnGroup4" << panelCommand(0x92, {39});
+        QTest::newRow("STILL") << "btn_still" << panelCommand(0xCF);
+        QTest::newRow("FTB") << "btn_ftb" << panelCommand(0x85);
+        QTest::newRow("PIP") << "btn_pip" << panelCommand(0x86, {1});
+        QTest::newRow("AFV") << "btn_audio_afv" << panelCommand(0xB6, {0});
+        QTest::newRow("audio MIX") << "btn_audio_mix" << panelCommand(0xB6, {1});
+        QTest::newRow("F2 DP/HDMI") << "btn_F2" << panelCommand(0xAF, {1});
+        QTest::newRow("F3 mute") << "btn_F3" << panelCommand(0xD6);
+        QTest::newRow("F8 microphone") << "btn_F8" << panelCommand(0xDD);
+        QTest::newRow("CH1 vol +") << "btn_ch1_vol_add" << panelCommand(0xB8, {0, 5});
+        QTest::newRow("SRC1 first press") << "btn_src1" << panelCommand(0xB9, {3});
     }
     void keySendsFrame()
     {
@@ -211,7 +151,7 @@ private slots:
         QFETCH(QByteArray, frame);
         w(key.toLatin1().constData())->click();
         QCOMPARE(nextCommand(), frame);
-        QVERIFY(silentFor(100));
+        QVERIFY(nothingSent());
     }
 
     void menuKeyPressAndRelease_data()
@@ -230,9 +170,9 @@ private slots:
         QFETCH(int, code);
         QPushButton* b = w(key.toLatin1().constData());
         QTest::mousePress(b, Qt::LeftButton);
-        QCOMPARE(nextCommand(), commandFrame(0xD9, bytes({code, 1})));
+        QCOMPARE(nextCommand(), panelCommand(0xD9, {code, 1}));
         QTest::mouseRelease(b, Qt::LeftButton);
-        QCOMPARE(nextCommand(), commandFrame(0xD9, bytes({code, 0})));
+        QCOMPARE(nextCommand(), panelCommand(0xD9, {code, 0}));
     }
 
     void pgmLightsBeforeItsFrameLeaves()
@@ -246,9 +186,9 @@ private slots:
         logHook() = nullptr;
         QCOMPARE(faceWhenSent, vyFace("red", "1 big 3.png"));
         QCOMPARE(w("btn_pgm_1")->styleSheet(), vyFace("default", "1 big 1.png"));
-        QCOMPARE(nextCommand(), commandFrame(0x80, bytes({3})));
+        QCOMPARE(nextCommand(), panelCommand(0x80, {3}));
         // The device's own report then moves the red key.
-        applyDump(VyFrames::stateDump({{0, 2}}));
+        applyDump(EditionFrames::stateDump({{0, 2}}));
         QCOMPARE(w("btn_pgm_2")->styleSheet(), vyFace("red", "1 big 2.png"));
         QCOMPARE(w("btn_pgm_3")->styleSheet(), vyFace("default", "1 big 3.png"));
     }
@@ -259,7 +199,7 @@ private slots:
         int framesDuring = -1;
         QTimer::singleShot(100, this, [&] {
             faceDuring = w("btn_cut")->styleSheet();
-            framesDuring = commands().size();
+            framesDuring = m_wire->commands().size();
         });
         QElapsedTimer t;
         t.start();
@@ -268,7 +208,7 @@ private slots:
         QCOMPARE(faceDuring, vyFace("red", "cut.png"));
         QCOMPARE(framesDuring, 0);
         QCOMPARE(w("btn_cut")->styleSheet(), vyFace("default", "cut.png"));
-        QCOMPARE(nextCommand(), commandFrame(0x83));
+        QCOMPARE(nextCommand(), panelCommand(0x83));
     }
 
     void wipeGroupLightsAndResetsItsIcon()
@@ -278,7 +218,7 @@ private slots:
         QCOMPARE(w("btnGroup2")->styleSheet(), vyFace("green", "AFV-2.png"));
         QCOMPARE(w("btn_mix")->styleSheet(), vyFace("default", "AFV (2).png"));
         QCOMPARE(ICON_CURRENT_INDEX[1], 0u);
-        QCOMPARE(nextCommand(), commandFrame(0x92, bytes({35})));
+        QCOMPARE(nextCommand(), panelCommand(0x92, {35}));
     }
 
     void audioModeEnablesTheSourceKeys()
@@ -291,7 +231,7 @@ private slots:
         w("btn_audio_mix")->click();
         QVERIFY(w("btn_src1")->isEnabled());
         // A mode the panel does not know unlights both and keeps the enabling.
-        applyDump(VyFrames::stateDump({{2, 2}}));
+        applyDump(EditionFrames::stateDump({{2, 2}}));
         QCOMPARE(w("btn_audio_mix")->styleSheet(),
                  QStringLiteral("QPushButton{border-image: url(:/images/Vy/default/mix.png)}"));
         QCOMPARE(w("btn_audio_afv")->styleSheet(),
@@ -306,7 +246,7 @@ private slots:
         w("btn_F8")->click();
         QCOMPARE(faceDuring, vyFace("green", "F8.png"));
         QCOMPARE(w("btn_F8")->styleSheet(), vyFace("default", "F8.png"));
-        QCOMPARE(nextCommand(), commandFrame(0xDD));
+        QCOMPARE(nextCommand(), panelCommand(0xDD));
         for (QWidget* top : QApplication::topLevelWidgets())
             QVERIFY2(!(top->isVisible() && top->objectName().contains(QLatin1String("AUDIO"), Qt::CaseInsensitive)),
                      qPrintable(top->objectName()));
@@ -315,18 +255,18 @@ private slots:
     void f7FollowsTheKeyMode()
     {
         // Luma key on, F7 in luma mode: F7 lit, the luma page shown.
-        applyDump(VyFrames::stateDump({{50, 1}, {115, 1}}));
+        applyDump(EditionFrames::stateDump({{50, 1}, {115, 1}}));
         QCOMPARE(w("btn_F7")->styleSheet(), vyFace("green", "F7.png"));
         QVERIFY(m_panel->lumaPage()->isVisible());
         QVERIFY(!m_panel->chromaPage()->isVisible());
         // Chroma key on, chroma mode: the chroma page.
-        applyDump(VyFrames::stateDump({{51, 1}, {115, 2}}));
+        applyDump(EditionFrames::stateDump({{51, 1}, {115, 2}}));
         QVERIFY(m_panel->chromaPage()->isVisible());
         QCOMPARE(w("btn_F7")->styleSheet(), vyFace("green", "F7.png"));
-        QVERIFY(silentFor(100));
+        QVERIFY(nothingSent());
         // F7 in chroma mode turns the chroma key off and closes its page.
         w("btn_F7")->click();
-        QCOMPARE(nextCommand(), commandFrame(0x8C, bytes({0})));
+        QCOMPARE(nextCommand(), panelCommand(0x8C, {0}));
         QCOMPARE(w("btn_F7")->styleSheet(), vyFace("default", "F7.png"));
         QVERIFY(!m_panel->chromaPage()->isVisible());
     }
@@ -335,28 +275,24 @@ private slots:
 
     void dumpLightsKeysAndSendsNothing()
     {
-        const QByteArray dump = VyFrames::stateDump(
+        const QByteArray dump = EditionFrames::stateDump(
             {{0, 3}, {1, 9}, {5, 40}, {8, 60}, {10, 80}, {33, 1}, {34, 1}, {38, 1}, {92, 0}}, 0x402, 0);
-        applyDump(dump);
-        QVERIFY(!updateDevStateEnable);
+        // Over the wire, the road every dump takes.
+        QSignalSpy applied(m_panel->controller(), &onlyFun::getDateSignals);
+        m_wire->reply(dump);
+        QVERIFY(applied.wait(2000));
         QCOMPARE(w("btn_pgm_3")->styleSheet(), vyFace("red", "1 big 3.png"));
         QCOMPARE(w("btn_pvw_bar")->styleSheet(), vyFace("green", "1 bar.png"));
-        QCOMPARE(w("btn_pvw_1")->styleSheet(), vyFace("default", "2 big 1.png"));
         QCOMPARE(w("btn_rate2")->styleSheet(), vyFace("green", "Rate 2.png"));
-        QCOMPARE(w("btn_rate1")->styleSheet(), vyFace("default", "Rate 1.png"));
-        QCOMPARE(w("btn_still")->styleSheet(),
-                 QStringLiteral("QPushButton{border-image: url(:/images/Vy/green/still.png)}"));
         QCOMPARE(w("btn_F3")->styleSheet(), vyFace("green", "F3.png"));
         QCOMPARE(w<QSlider>("verticalSlider_1")->value(), 40);
-        QCOMPARE(w<QSlider>("verticalSlider_2")->value(), 60);
         QCOMPARE(w<QSlider>("verticalSlider_master")->value(), 80);
-        QVERIFY(m_panel->hasPreviousDump());
         QCOMPARE(m_panel->lastRecStreamWord(), 0x402u);
         // Recording and streaming as the status word says.
         QVERIFY(m_panel->controller()->recording());
         QVERIFY(m_panel->controller()->streaming());
         QCOMPARE(w("btn_F4")->styleSheet(), vyFace("green", "F4.png"));
-        QVERIFY(silentFor(300));
+        QVERIFY(nothingSent());
 
         // The same record again touches no widget; the status is still applied.
         w("btn_pgm_3")->setStyleSheet(QStringLiteral("marker"));
@@ -364,124 +300,56 @@ private slots:
             DevStateGuard quiet;
             w<QSlider>("verticalSlider_1")->setValue(10);
         }
-        applyDump(VyFrames::stateDump({{0, 3}, {1, 9}, {5, 40}, {8, 60}, {10, 80}, {33, 1}, {34, 1}, {38, 1}},
+        applyDump(EditionFrames::stateDump({{0, 3}, {1, 9}, {5, 40}, {8, 60}, {10, 80}, {33, 1}, {34, 1}, {38, 1}},
                                       0x2, 0));
         QCOMPARE(w("btn_pgm_3")->styleSheet(), QStringLiteral("marker"));
         QCOMPARE(w<QSlider>("verticalSlider_1")->value(), 10);
         QCOMPARE(m_panel->lastRecStreamWord(), 0x2u);
         QVERIFY(!m_panel->controller()->streaming());
-        QVERIFY(silentFor(200));
-    }
-
-    void dumpThroughTheSocket()
-    {
-        deliver(VyFrames::stateDump({{0, 4}}));
-        QTRY_COMPARE(w("btn_pgm_4")->styleSheet(), vyFace("red", "1 big 4.png"));
-        QVERIFY(m_panel->hasPreviousDump());
-    }
-
-    // A dump whose array only borrows its bytes (storage freed right after) is still
-    // the one the next dump is compared with.
-    void borrowedDumpIsCopied()
-    {
-        {
-            const QByteArray src = VyFrames::stateDump({{0, 2}, {10, 30}});
-            std::vector<char> exact(src.cbegin(), src.cend());
-            applyDump(QByteArray::fromRawData(exact.data(), int(exact.size())));
-            exact[18] = 4;  // what a reused buffer would hold next
-        }
-        w("btn_pgm_2")->setStyleSheet(QStringLiteral("marker"));
-        applyDump(VyFrames::stateDump({{0, 2}, {10, 30}}));
-        QCOMPARE(w("btn_pgm_2")->styleSheet(), QStringLiteral("marker"));
-    }
-
-    void firstDumpAppliesZeros()
-    {
-        w<QSlider>("verticalSlider_master")->setValue(50);
-        commands();
-        applyDump(VyFrames::stateDump({}));
-        QCOMPARE(w<QSlider>("verticalSlider_master")->value(), 0);
-        QCOMPARE(w("btn_rate1")->styleSheet(), vyFace("green", "Rate 1.png"));
-        QCOMPARE(w("btn_still")->styleSheet(),
-                 QStringLiteral("QPushButton{border-image: url(:/images/Vy/default/still.png)}"));
-        QVERIFY(silentFor(150));
-    }
-
-    void recordStatusOneIsIgnored()
-    {
-        QByteArray dump = VyFrames::stateDump({{0, 2}, {10, 70}}, 0x2);
-        dump[17] = 1;
-        applyDump(dump);
-        QVERIFY(!m_panel->hasPreviousDump());
-        QCOMPARE(m_panel->lastRecStreamWord(), 0u);
-        QCOMPARE(w("btn_pgm_2")->styleSheet(), vyFace("default", "1 big 2.png"));
-        QCOMPARE(w<QSlider>("verticalSlider_master")->value(), 0);
+        QVERIFY(nothingSent());
     }
 
     void truncatedDumpIsIgnored_data()
     {
         QTest::addColumn<int>("size");
+        QTest::addColumn<int>("status");
         QTest::addColumn<bool>("applied");
-        QTest::newRow("20 bytes") << 20 << false;
-        QTest::newRow("110 bytes") << 110 << false;
-        QTest::newRow("133 bytes") << 133 << false;
-        QTest::newRow("134 bytes") << 134 << true;
+        QTest::newRow("20 bytes") << 20 << 0 << false;
+        QTest::newRow("133 bytes") << 133 << 0 << false;
+        QTest::newRow("134 bytes") << 134 << 0 << true;
+        QTest::newRow("record status 1") << 160 << 1 << false;
     }
     void truncatedDumpIsIgnored()
     {
         QFETCH(int, size);
+        QFETCH(int, status);
         QFETCH(bool, applied);
-        applyDump(VyFrames::stateDump({{0, 2}}, 0x2, 0, size));
-        QCOMPARE(m_panel->hasPreviousDump(), applied);
+        applyDump(EditionFrames::stateDump({{0, 1}}));
+        applyDump(EditionFrames::stateDump({{0, 2}}, 0x2, 0, size, quint8(status)));
         QCOMPARE(w("btn_pgm_2")->styleSheet(), vyFace(applied ? "red" : "default", "1 big 2.png"));
         QCOMPARE(m_panel->lastRecStreamWord(), applied ? 0x2u : 0u);
         // A dropped dump is not the one later dumps are compared with.
-        applyDump(VyFrames::stateDump({{0, 2}}));
+        applyDump(EditionFrames::stateDump({{0, 2}}));
         QCOMPARE(w("btn_pgm_2")->styleSheet(), vyFace("red", "1 big 2.png"));
-    }
-
-    void statusSkippedWhenTheLengthFieldDoesNotFit_data()
-    {
-        QTest::addColumn<int>("lengthField");
-        QTest::newRow("below 26") << 20;
-        QTest::newRow("past the datagram") << 400;
-    }
-    void statusSkippedWhenTheLengthFieldDoesNotFit()
-    {
-        QFETCH(int, lengthField);
-        QByteArray dump = VyFrames::stateDump({{0, 1}}, 0x2);
-        dump[2] = char(lengthField & 0xFF);
-        dump[3] = char(lengthField >> 8);
-        applyDump(dump);
-        QCOMPARE(w("btn_pgm_1")->styleSheet(), vyFace("red", "1 big 1.png"));
-        QVERIFY(m_panel->hasPreviousDump());
-        QCOMPARE(m_panel->lastRecStreamWord(), 0u);
-        QVERIFY(!m_panel->controller()->recording());
     }
 
     void ftbFromTheDumpBlinks()
     {
-        applyDump(VyFrames::stateDump({{23, 1}}));
+        applyDump(EditionFrames::stateDump({{23, 1}}));
         QVERIFY(m_panel->ftbBlinking());
         QTRY_COMPARE_WITH_TIMEOUT(w("btn_ftb")->styleSheet(), vyFace("red", "FTB.png"), 1500);
         // A value the rule ignores leaves it blinking.
-        applyDump(VyFrames::stateDump({{23, 2}}));
+        applyDump(EditionFrames::stateDump({{23, 2}}));
         QVERIFY(m_panel->ftbBlinking());
-        applyDump(VyFrames::stateDump({{23, 0}}));
+        applyDump(EditionFrames::stateDump({{23, 0}}));
         QVERIFY(!m_panel->ftbBlinking());
         QCOMPARE(w("btn_ftb")->styleSheet(), vyFace("default", "FTB.png"));
-    }
-
-    void ftbKeyStartsAndStopsTheBlink()
-    {
+        // The FTB key starts it again (frame checked with the other keys) and stops it for good.
         w("btn_ftb")->click();
         QVERIFY(m_panel->ftbBlinking());
-        QCOMPARE(w("btn_ftb")->styleSheet(), QStringLiteral("QPushButton{border-image:url(:/images/Vy/default/FTB.png)}\n"));
-        QTRY_COMPARE_WITH_TIMEOUT(w("btn_ftb")->styleSheet(), vyFace("red", "FTB.png"), 1500);
         w("btn_ftb")->click();
         QVERIFY(!m_panel->ftbBlinking());
-        QCOMPARE(w("btn_ftb")->styleSheet(), vyFace("default", "FTB.png"));
-        QTest::qWait(500);
+        QTest::qWait(450);
         QCOMPARE(w("btn_ftb")->styleSheet(), vyFace("default", "FTB.png"));
     }
 
@@ -495,11 +363,7 @@ private slots:
         QTest::addColumn<bool>("autoLit");
         QTest::addColumn<bool>("upperLamp");
         QTest::newRow("forward, 64") << 0 << 64 << 64 << true << false;
-        QTest::newRow("reverse, 64") << 1 << 64 << 63 << true << true;
-        QTest::newRow("forward, end") << 0 << 128 << 127 << false << false;
         QTest::newRow("reverse, end") << 1 << 128 << 0 << false << true;
-        QTest::newRow("forward, 0") << 0 << 0 << 0 << false << false;
-        QTest::newRow("forward, 255") << 0 << 255 << 127 << false << false;
         QTest::newRow("direction 2 leaves the T-bar") << 2 << 50 << 33 << true << true;
     }
     void tbarReport()
@@ -513,7 +377,7 @@ private slots:
             DevStateGuard quiet;
             w<QSlider>("verticalSlider_4")->setValue(33);
         }
-        emit m_panel->controller()->getTXSliderDateSignals(VyFrames::tbar(quint8(dir), quint8(pos)));
+        emit m_panel->controller()->getTXSliderDateSignals(EditionFrames::tbar(quint8(dir), quint8(pos)));
         QVERIFY(!updateDevStateEnable);
         QCOMPARE(w<QSlider>("verticalSlider_4")->value(), tbar);
         QCOMPARE(w("btn_auto")->styleSheet(), vyFace(autoLit ? "red" : "default", "auto.png"));
@@ -522,7 +386,7 @@ private slots:
         QCOMPARE(w<QLabel>("label_lightUP")->styleSheet(), upperLamp ? on : off);
         QCOMPARE(w<QLabel>("label_lightDown")->styleSheet(), upperLamp ? off : on);
         // Moving the T-bar to the device's report sends no T-bar frame back.
-        QVERIFY(silentFor(150));
+        QVERIFY(nothingSent());
     }
 
     void shortRepliesAreIgnored()
@@ -531,13 +395,13 @@ private slots:
             DevStateGuard quiet;
             w<QSlider>("verticalSlider_4")->setValue(10);
         }
-        emit m_panel->controller()->getTXSliderDateSignals(VyFrames::reply(0x82, 21, {{18, 0}}));
+        emit m_panel->controller()->getTXSliderDateSignals(EditionFrames::reply(0x82, 21, {{18, 0}}));
         QCOMPARE(w<QSlider>("verticalSlider_4")->value(), 10);
         // Version bytes run to 31: a 31-byte reply is dropped without reading past its end.
-        const QByteArray version = VyFrames::reply(0x49, 31, {{18, 2}, {30, 7}});
+        const QByteArray version = EditionFrames::reply(0x49, 31, {{18, 2}, {30, 7}});
         std::vector<char> exact(version.cbegin(), version.cend());
         m_panel->getDevVersionState(QByteArray::fromRawData(exact.data(), int(exact.size())));
-        const QByteArray pop = VyFrames::reply(0x6F, 18);
+        const QByteArray pop = EditionFrames::reply(0x6F, 18);
         std::vector<char> exactPop(pop.cbegin(), pop.cend());
         m_panel->getPOPWinState(QByteArray::fromRawData(exactPop.data(), int(exactPop.size())));
         QVERIFY(!updateDevStateEnable);
@@ -546,13 +410,26 @@ private slots:
     void popWindowReplyEnablesThePopFields()
     {
         // With the POP window mode at 1, the reply's mode alone decides.
-        emit m_panel->controller()->getPOPWinStateSignals(VyFrames::reply(0x6F, 22, {{18, 0}}));
+        emit m_panel->controller()->getPOPWinStateSignals(EditionFrames::reply(0x6F, 22, {{18, 0}}));
         QVERIFY(!m_panel->controller()->popControlsEnabled());
-        deliver(VyFrames::reply(0x6F, 22, {{18, 1}}));
+        m_wire->reply(EditionFrames::reply(0x6F, 22, {{18, 1}}));
         QTRY_VERIFY(m_panel->controller()->popControlsEnabled());
-        emit m_panel->controller()->getPOPWinStateSignals(VyFrames::reply(0x6F, 22, {{18, 0}}));
+        emit m_panel->controller()->getPOPWinStateSignals(EditionFrames::reply(0x6F, 22, {{18, 0}}));
         QVERIFY(!m_panel->controller()->popControlsEnabled());
         QVERIFY(!updateDevStateEnable);
+    }
+
+    void firstDumpAppliesZeros()
+    {
+        QVERIFY(!m_panel->hasPreviousDump());
+        w<QSlider>("verticalSlider_master")->setValue(50);
+        m_wire->commands();
+        applyDump(EditionFrames::stateDump({}));
+        QCOMPARE(w<QSlider>("verticalSlider_master")->value(), 0);
+        QCOMPARE(w("btn_rate1")->styleSheet(), vyFace("green", "Rate 1.png"));
+        QCOMPARE(w("btn_still")->styleSheet(),
+                 QStringLiteral("QPushButton{border-image: url(:/images/Vy/default/still.png)}"));
+        QVERIFY(nothingSent());
     }
 
     // ---- lifetimes ----------------------------------------------------------
@@ -562,8 +439,6 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("deleteNow");
         QTest::newRow("close during CUT") << "btn_cut" << false;
-        QTest::newRow("delete during CUT") << "btn_cut" << true;
-        QTest::newRow("close during F1") << "btn_F1" << false;
         QTest::newRow("delete during SRC2") << "btn_src2" << true;
     }
     void closingDuringAFlash()
@@ -581,11 +456,6 @@ private slots:
         QTRY_VERIFY(m_panel.isNull());
         QVERIFY(button.isNull());
         QVERIFY(!updateDevStateEnable);
-        // The panel's heartbeat ends with it.
-        m_capture->takeAll();
-        QTest::qWait(1300);
-        QCOMPARE(m_capture->count(), 0);
-        init();  // cleanup() expects a panel
     }
 
     void exitClosesThePanelWithItsSettingsWindow()
@@ -601,7 +471,6 @@ private slots:
         QCOMPARE(exits.count(), 1);
         QTRY_VERIFY(m_panel.isNull());
         QVERIFY(menu.isNull());
-        init();
     }
 
     void titleBarCloseEndsThePanelWithoutExit()
@@ -616,10 +485,10 @@ private slots:
         close->click();
         QTRY_VERIFY(m_panel.isNull());
         QCOMPARE(exits.count(), 0);
-        m_capture->takeAll();
-        QTest::qWait(1200);
-        QCOMPARE(m_capture->count(), 0);
-        init();
+        // The heartbeat (every second) ends with the panel.
+        m_wire->capture().takeAll();
+        QTest::qWait(1100);
+        QCOMPARE(m_wire->capture().count(), 0);
     }
 
     void setKeyOpensTheSettingsAndBackRecentres()
@@ -647,27 +516,6 @@ private slots:
         w("btnSet")->click();
         QVERIFY(!menu->isVisible());
         QVERIFY(!m_panel->isVisible());
-    }
-
-    void formGeometryAndWindow()
-    {
-        QCOMPARE(m_panel->size(), QSize(1400, 597));
-        QCOMPARE(m_panel->minimumSize(), QSize(1400, 597));
-        QCOMPARE(m_panel->maximumSize(), QSize(1400, 597));
-        QCOMPARE(m_panel->windowTitle(), QStringLiteral("Zv-Solvenzari-Vy"));
-        QCOMPARE(int(m_panel->windowFlags() & (Qt::Dialog | Qt::FramelessWindowHint)),
-                 int(Qt::Dialog | Qt::FramelessWindowHint));
-        QVERIFY(m_panel->testAttribute(Qt::WA_DeleteOnClose));
-        QCOMPARE(w("btn_cut")->geometry(), QRect(904, 450, 86, 62));
-        QCOMPARE(w("btn_F8")->geometry(), QRect(756, 173, 56, 32));
-        QCOMPARE(w("btn_down")->geometry(), QRect(1034, 294, 56, 33));
-        QCOMPARE(w<QSlider>("verticalSlider_4")->geometry(), QRect(1199, 216, 143, 278));
-        QCOMPARE(w<QSlider>("verticalSlider_4")->maximum(), 127);
-        QCOMPARE(w<QLabel>("label_lightDown")->styleSheet(),
-                 QStringLiteral("QLabel{border-image: url(:/images/4k/green/on.png)}"));
-        QCOMPARE(w("btn_src1")->styleSheet(), QStringLiteral("QPushButton{border-image:url(:/images/Vy/default/CH1.png)}"));
-        QCOMPARE(w("btn_pvw_3")->styleSheet(), vyFace("default", "3 big 3.png"));
-        QCOMPARE(w("btn_pvw_bar")->styleSheet(), vyFace("default", "2 big  bar.png"));
     }
 };
 

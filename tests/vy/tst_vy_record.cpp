@@ -1,7 +1,7 @@
 // The state dump decoder: offsets, byte order, bounds, and which groups changed.
 
 #include "device_record.h"
-#include "vy_frames.h"
+#include "edition_frames.h"
 
 #include <QtTest>
 #include <functional>
@@ -18,30 +18,19 @@ const QMap<QString, std::function<int(const Record&)>>& fields()
     static const QMap<QString, std::function<int(const Record&)>> f = {
         {"pgm", [](const Record& r) { return r.pgm; }},
         {"pvw", [](const Record& r) { return r.pvw; }},
-        {"audioMode", [](const Record& r) { return r.audioMode; }},
         {"ch2Level", [](const Record& r) { return r.ch2Level; }},
-        {"master", [](const Record& r) { return r.master; }},
         {"mute", [](const Record& r) { return r.mute; }},
-        {"transitionKind", [](const Record& r) { return r.transition[0]; }},
         {"group10", [](const Record& r) { return r.transition[11]; }},
-        {"ftb", [](const Record& r) { return r.ftb; }},
-        {"popOn", [](const Record& r) { return r.popOn; }},
         {"patternOn", [](const Record& r) { return r.patternOn; }},
         {"pipHPos", [](const Record& r) { return r.pipHPos.value; }},
         {"pipVPos", [](const Record& r) { return r.pipVPos.value; }},
         {"popVPos", [](const Record& r) { return r.popVPos.value; }},
-        {"still", [](const Record& r) { return r.still; }},
-        {"rate", [](const Record& r) { return r.rate; }},
-        {"pgmOut", [](const Record& r) { return r.pgmOut; }},
-        {"greenLevel", [](const Record& r) { return r.chromaGreenLevel; }},
         {"patternNum", [](const Record& r) { return r.patternNum; }},
         {"patternSize", [](const Record& r) { return r.patternSize.value; }},
         {"patternVStretch", [](const Record& r) { return r.patternVStretch.value; }},
-        {"camAddress", [](const Record& r) { return r.camAddress; }},
         {"camZoom", [](const Record& r) { return r.camZoom; }},
         {"gpi6", [](const Record& r) { return r.gpi[5]; }},
         {"fanSpeed", [](const Record& r) { return r.fanSpeed.value; }},
-        {"micVolume", [](const Record& r) { return r.micVolume; }},
         {"hdrOn", [](const Record& r) { return r.hdrOn(); }},
         {"hdrCfg", [](const Record& r) { return r.hdrCfg(); }},
         {"f7Mode", [](const Record& r) { return r.f7Mode; }},
@@ -79,30 +68,19 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::newRow("PGM input 3 at reply byte 18") << Bytes{{0, 3}} << "pgm" << 3;
         QTest::newRow("PVW bar at byte 19") << Bytes{{1, 9}} << "pvw" << 9;
-        QTest::newRow("audio mode MIX") << Bytes{{2, 1}} << "audioMode" << 1;
         QTest::newRow("CH2 level") << Bytes{{8, 60}} << "ch2Level" << 60;
-        QTest::newRow("master level") << Bytes{{10, 80}} << "master" << 80;
         QTest::newRow("mute at r38") << Bytes{{38, 1}} << "mute" << 1;
-        QTest::newRow("transition kind wipe") << Bytes{{11, 4}} << "transitionKind" << 4;
         QTest::newRow("effect of group 10") << Bytes{{22, 88}} << "group10" << 88;
-        QTest::newRow("FTB fading") << Bytes{{23, 1}} << "ftb" << 1;
-        QTest::newRow("POP on at r40") << Bytes{{40, 1}} << "popOn" << 1;
         QTest::newRow("pattern on at r57") << Bytes{{57, 1}} << "patternOn" << 1;
         QTest::newRow("PIP H high byte first") << Bytes{{29, 0x01}, {30, 0x2C}} << "pipHPos" << 300;
         QTest::newRow("PIP V") << Bytes{{31, 0x02}, {32, 0x1C}} << "pipVPos" << 540;
         QTest::newRow("POP V") << Bytes{{48, 0x00}, {49, 0x64}} << "popVPos" << 100;
-        QTest::newRow("STILL") << Bytes{{33, 1}} << "still" << 1;
-        QTest::newRow("rate 3") << Bytes{{34, 2}} << "rate" << 2;
-        QTest::newRow("PGM OUT code") << Bytes{{35, 13}} << "pgmOut" << 13;
-        QTest::newRow("chroma level on green") << Bytes{{56, 77}} << "greenLevel" << 77;
         QTest::newRow("pattern number at r59") << Bytes{{59, 5}} << "patternNum" << 5;
         QTest::newRow("pattern size 1080") << Bytes{{64, 0x04}, {65, 0x38}} << "patternSize" << 1080;
         QTest::newRow("pattern V stretching") << Bytes{{68, 0x00}, {69, 0xFF}} << "patternVStretch" << 255;
-        QTest::newRow("camera address") << Bytes{{71, 9}} << "camAddress" << 9;
         QTest::newRow("zoom or focus at r78") << Bytes{{78, 1}} << "camZoom" << 1;
         QTest::newRow("GPI6 at r84") << Bytes{{84, 3}} << "gpi6" << 3;
         QTest::newRow("fan speed 300") << Bytes{{86, 1}, {87, 44}} << "fanSpeed" << 300;
-        QTest::newRow("microphone volume") << Bytes{{91, 38}} << "micVolume" << 38;
         QTest::newRow("HDR on is bit 0") << Bytes{{92, 0x05}} << "hdrOn" << 1;
         QTest::newRow("HDR configuration is the rest") << Bytes{{92, 0x05}} << "hdrCfg" << 2;
         QTest::newRow("F7 mode at reply byte 133") << Bytes{{115, 2}} << "f7Mode" << 2;
@@ -112,7 +90,7 @@ private slots:
         QFETCH(Bytes, record);
         QFETCH(QString, field);
         QFETCH(int, expected);
-        const StateDump d = decoded(VyFrames::stateDump(record));
+        const StateDump d = decoded(EditionFrames::stateDump(record));
         QVERIFY(fields().contains(field));
         QCOMPARE(fields()[field](d.record), expected);
     }
@@ -134,7 +112,7 @@ private slots:
         QFETCH(quint32, w);
         QFETCH(quint8, s);
         QFETCH(QList<int>, expected);
-        const StateDump d = decoded(VyFrames::stateDump({}, w, s));
+        const StateDump d = decoded(EditionFrames::stateDump({}, w, s));
         QVERIFY(d.hasStatus);
         const RecStreamStatus& st = d.status;
         QCOMPARE(QList<int>({st.rec(), st.pause(), st.stream(), st.streamIndex(), st.streamRate(), st.quality(),
@@ -168,7 +146,7 @@ private slots:
             if (at >= 18 && at < size)
                 f[at] = char(0x11 * (i + 1));
         }
-        VyFrames::seal(f, 0x0A, lengthField);
+        EditionFrames::seal(f, 0x0A, lengthField);
         if (lengthField >= 26 && lengthField <= size)
             f[lengthField - 4] = char(0x5A);
         ExactBuffer buf(f);
@@ -184,11 +162,11 @@ private slots:
     void rejected_data()
     {
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("T-bar type") << VyFrames::reply(0x82, 160);
-        QTest::newRow("record status 1") << [] { QByteArray f = VyFrames::stateDump({{0, 2}}); f[17] = 1; return f; }();
-        QTest::newRow("133 bytes, one short of the record") << VyFrames::stateDump({{0, 2}}, 0, 0, 133);
-        QTest::newRow("110 bytes") << VyFrames::stateDump({{0, 2}}, 0, 0, 110);
-        QTest::newRow("20 bytes") << VyFrames::stateDump({}, 0, 0, 20);
+        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160);
+        QTest::newRow("record status 1") << [] { QByteArray f = EditionFrames::stateDump({{0, 2}}); f[17] = 1; return f; }();
+        QTest::newRow("133 bytes, one short of the record") << EditionFrames::stateDump({{0, 2}}, 0, 0, 133);
+        QTest::newRow("110 bytes") << EditionFrames::stateDump({{0, 2}}, 0, 0, 110);
+        QTest::newRow("20 bytes") << EditionFrames::stateDump({}, 0, 0, 20);
         QTest::newRow("empty") << QByteArray();
     }
     void rejected()
@@ -202,14 +180,14 @@ private slots:
     // The 4K panel reads up to reply byte 110: shorter dumps serve it, without the F7 byte.
     void shortDumpForThe4kPanel()
     {
-        const QByteArray f = VyFrames::stateDump({{92, 1}, {0, 4}}, 0, 0, 111);
+        const QByteArray f = EditionFrames::stateDump({{92, 1}, {0, 4}}, 0, 0, 111);
         const StateDump d = decoded(f, k4kMinDumpSize);
         QCOMPARE(d.record.pgm, quint8(4));
         QVERIFY(d.record.present.test(HdrOn));
         QVERIFY(!d.record.present.test(F7Mode));
         QCOMPARE(changedGroups(d, nullptr).test(F7Mode), false);
         StateDump none;
-        ExactBuffer buf(VyFrames::stateDump({}, 0, 0, 110));
+        ExactBuffer buf(EditionFrames::stateDump({}, 0, 0, 110));
         QVERIFY(!decodeStateDump(buf.view(), k4kMinDumpSize, none));
     }
 
@@ -244,8 +222,8 @@ private slots:
         QFETCH(Bytes, after);
         QFETCH(QList<int>, groups);
         // A different status word does not count as a record change.
-        const StateDump prev = decoded(VyFrames::stateDump(before, 0x1234));
-        const StateDump now = decoded(VyFrames::stateDump(after, 0x4321));
+        const StateDump prev = decoded(EditionFrames::stateDump(before, 0x1234));
+        const StateDump now = decoded(EditionFrames::stateDump(after, 0x4321));
         const Groups g = changedGroups(now, &prev);
         Groups expected;
         for (int x : groups)
@@ -259,18 +237,18 @@ private slots:
     {
         StateDump prev;
         {
-            ExactBuffer buf(VyFrames::stateDump({{0, 2}}));
+            ExactBuffer buf(EditionFrames::stateDump({{0, 2}}));
             QVERIFY(decodeStateDump(buf.view(), kVyMinDumpSize, prev));
             buf.bytes[18] = 7;
         }
         QCOMPARE(quint8(prev.raw.at(18)), quint8(2));
-        const StateDump now = decoded(VyFrames::stateDump({{0, 2}}));
+        const StateDump now = decoded(EditionFrames::stateDump({{0, 2}}));
         QVERIFY(changedGroups(now, &prev).none());
     }
 
     void firstDumpAppliesEverything()
     {
-        const StateDump d = decoded(VyFrames::stateDump({}));
+        const StateDump d = decoded(EditionFrames::stateDump({}));
         QCOMPARE(changedGroups(d, nullptr).count(), size_t(GroupCount));
     }
 };

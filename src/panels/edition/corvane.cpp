@@ -8,17 +8,17 @@
 #include "main_menu.h"
 #include "model_tables.h"
 #include "onlyfun.h"
+#include "panel_wiring.h"
 #include "pattern_page.h"
 #include "pip_page.h"
 #include "pop_page.h"
 #include "record_apply.h"
 #include "source_page.h"
 #include "support_page.h"
+#include "window_placement.h"
 
 #include <QButtonGroup>
 #include <QDebug>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include <initializer_list>
@@ -81,22 +81,14 @@ Corvane::Corvane(QWidget* parent)
 Corvane::~Corvane()
 {
     delete ui;
-    // The settings windows have no parent; the order is the one they were made in.
-    delete m_pipPage;
-    delete m_popPage;
-    delete m_lumaPage;
-    delete m_chromaPage;
-    delete m_patternPage;
-    delete m_camPage;
-    delete m_audioPage;
-    delete m_mainMenu;
-    delete m_sourcePage;
+    // The settings windows have no parent.
+    m_pages.deleteWindows();
 }
 
 void Corvane::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d)
 {
     m_fun->DevTypeID(ip, a, b, ip2, c, d);
-    m_mainMenu->getDevIP(ip);
+    m_pages.menu->getDevIP(ip);
 }
 
 // ---- construction ---------------------------------------------------------
@@ -104,15 +96,7 @@ void Corvane::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, ucha
 void Corvane::init_widget()
 {
     m_fun = new onlyFun(this);
-    m_pipPage = new PIP_PAGE(nullptr, m_fun);
-    m_popPage = new POP_PAGE(nullptr, m_fun);
-    m_lumaPage = new KEY_PAGE(nullptr, m_fun, QStringLiteral("Luma Key"));
-    m_chromaPage = new KEY_PAGE(nullptr, m_fun, QStringLiteral("Chroma Key"));
-    m_patternPage = new PATTERN_PAGE(nullptr, m_fun);
-    m_camPage = new CAM_PAGE(nullptr, m_fun);
-    m_audioPage = new AUDIO_PAGE(nullptr, m_fun);
-    m_mainMenu = new MainMenu(nullptr, m_fun);
-    m_sourcePage = new SOURCE_PAGE(nullptr, m_fun);
+    m_pages.create(m_fun, nullptr);
 }
 
 void Corvane::init_button_style()
@@ -286,9 +270,8 @@ void Corvane::init_connect()
         connect(g, &QButtonGroup::idClicked, fun, [fun, op](int id) { (fun->*op)(uchar(id)); });
     };
 
-    connect(ui->verticalSlider_1, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_1_valueChanged);
-    connect(ui->verticalSlider_2, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_2_valueChanged);
-    connect(ui->verticalSlider_master, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_master_valueChanged);
+    PanelWiring::connectAudioKeys(ui, f);
+    PanelWiring::connectMenuKeys(ui, f);
     // Only the operator's drag strokes the T-bar; a reply that moves it sends nothing.
     connect(ui->verticalSlider_4, &QSlider::sliderMoved, f, &onlyFun::setslider0);
     byId(m_grpPGM, f, &onlyFun::m_on_btnGrp_PGM_clicked);
@@ -296,14 +279,6 @@ void Corvane::init_connect()
     byId(m_grpRate, f, &onlyFun::m_on_btnGrp_Rate_clicked);
     connect(ui->btn_ftb, &QPushButton::clicked, f, &onlyFun::m_on_btn_ftb_clicked);
     connect(ui->btn_still, &QPushButton::clicked, f, &onlyFun::m_on_btn_still_clicked);
-    connect(ui->btn_src1, &QPushButton::clicked, f, &onlyFun::m_on_btn_src1_clicked);
-    connect(ui->btn_src2, &QPushButton::clicked, f, &onlyFun::m_on_btn_src2_clicked);
-    connect(ui->btn_ch1_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_add_clicked);
-    connect(ui->btn_ch1_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch1_vol_sub_clicked);
-    connect(ui->btn_ch2_vol_add, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_add_clicked);
-    connect(ui->btn_ch2_vol_sub, &QPushButton::clicked, f, &onlyFun::m_on_btn_ch2_vol_sub_clicked);
-    connect(f, &onlyFun::setSlider1Vol, ui->verticalSlider_1, [this](uint8_t v) { ui->verticalSlider_1->setValue(v); });
-    connect(f, &onlyFun::setSlider2Vol, ui->verticalSlider_2, [this](uint8_t v) { ui->verticalSlider_2->setValue(v); });
     byId(m_grpAFVorMix, f, &onlyFun::m_on_btn_AFVorMIX_clicked);
     connect(ui->btn_mute, &QPushButton::clicked, f, &onlyFun::m_on_btn_ADUIO_MUTE_clicked);
     byId(m_grpTransitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
@@ -324,22 +299,12 @@ void Corvane::init_connect()
         on_Style_label_lightDown(!b);
     }, Qt::DirectConnection);
     connect(ui->btn_cut, &QPushButton::clicked, f, &onlyFun::m_on_btnCut_clicked);
-    connect(ui->btn_menu, &QPushButton::pressed, f, &onlyFun::on_btnclicked_Menu_Pressed);
-    connect(ui->btn_menu, &QPushButton::released, f, &onlyFun::on_btnclicked_Menu_Released);
-    connect(ui->btn_up, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuUP_Pressed);
-    connect(ui->btn_up, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuUP_Released);
-    connect(ui->btn_right, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuRIGHT_Pressed);
-    connect(ui->btn_right, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuRIGHT_Released);
-    connect(ui->btn_down, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuDOWN_Pressed);
-    connect(ui->btn_down, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuDOWN_Released);
-    connect(ui->btn_left, &QPushButton::pressed, f, &onlyFun::on_btnclicked_MenuLEFT_Pressed);
-    connect(ui->btn_left, &QPushButton::released, f, &onlyFun::on_btnclicked_MenuLEFT_Released);
     connect(ui->btn_F1, &QPushButton::clicked, f, &onlyFun::m_on_btn_reso_clicked);
     connect(ui->btn_F2, &QPushButton::clicked, f, &onlyFun::m_on_btn_DPorHDMI_clicked);
     connect(ui->btn_F3, &QPushButton::clicked, f, &onlyFun::m_on_btn_mic_cfg_clicked);
     connect(ui->btn_F7, &QPushButton::clicked, f, &onlyFun::m_on_btn_hdr_cfg_clicked);
-    connect(this, &Corvane::show_lnge_cfg, m_audioPage, &AUDIO_PAGE::show_lnge_cfg_slots);
-    connect(this, &Corvane::show_mic_cfg, m_audioPage, &AUDIO_PAGE::show_mic_cfg_slots);
+    connect(this, &Corvane::show_lnge_cfg, m_pages.audio, &AUDIO_PAGE::show_lnge_cfg_slots);
+    connect(this, &Corvane::show_mic_cfg, m_pages.audio, &AUDIO_PAGE::show_mic_cfg_slots);
     connect(ui->btn_F8, &QPushButton::clicked, f, &onlyFun::m_on_btn_hdr_on_clicked);
     connect(f, &onlyFun::setHDR_ON_EnableSignals, this, &Corvane::on_Style_btnF8);
     connect(f, &onlyFun::getDateSignals, this, &Corvane::getDate);
@@ -347,7 +312,7 @@ void Corvane::init_connect()
     connect(f, &onlyFun::getPOPWinStateSignals, this, &Corvane::getPOPWinState);
     connect(f, &onlyFun::getDevVersionStateSignals, this, &Corvane::getDevVersionState);
     connect(f, &onlyFun::ExitSignals, this, &Corvane::ExitSignals);
-    connect(m_mainMenu, &MainMenu::goBack, this, &Corvane::do_btnBack_clicked);
+    connect(m_pages.menu, &MainMenu::goBack, this, &Corvane::do_btnBack_clicked);
 }
 
 // ---- faces ----------------------------------------------------------------
@@ -459,8 +424,8 @@ void Corvane::init_function_style()
     on_Style_btnKey1(false);
     on_Style_btnKey2(false);
     on_Style_btnKey3(false);
-    for (QWidget* page : std::initializer_list<QWidget*>{m_pipPage, m_popPage, m_lumaPage, m_chromaPage,
-                                                         m_patternPage})
+    for (QWidget* page : std::initializer_list<QWidget*>{m_pages.pip, m_pages.pop, m_pages.luma, m_pages.chroma,
+                                                         m_pages.pattern})
         page->close();
 }
 
@@ -550,11 +515,11 @@ void Corvane::set_Function_Enable(uint8_t idx, bool pip_e, bool pop_e, bool key1
         QWidget* page;
         bool on;
     };
-    const Choice choices[] = {{&Corvane::on_Style_btnPIP, m_pipPage, pip_e},
-                              {&Corvane::on_Style_btnPOP, m_popPage, pop_e},
-                              {&Corvane::on_Style_btnKey1, m_lumaPage, key1_e},
-                              {&Corvane::on_Style_btnKey2, m_chromaPage, key2_e},
-                              {&Corvane::on_Style_btnKey3, m_patternPage, key3_e}};
+    const Choice choices[] = {{&Corvane::on_Style_btnPIP, m_pages.pip, pip_e},
+                              {&Corvane::on_Style_btnPOP, m_pages.pop, pop_e},
+                              {&Corvane::on_Style_btnKey1, m_pages.luma, key1_e},
+                              {&Corvane::on_Style_btnKey2, m_pages.chroma, key2_e},
+                              {&Corvane::on_Style_btnKey3, m_pages.pattern, key3_e}};
     if (idx < 1 || idx > 5)
         return;
     const Choice& c = choices[idx - 1];
@@ -649,37 +614,26 @@ void Corvane::on_btn_F3_clicked()
     if (!onlyFun::Delay_MSec(this, kFlashFKey))
         return;
     emit show_mic_cfg(true);
-    m_audioPage->show();
+    m_pages.audio->show();
     on_Style_btnF3(false);
 }
 
 // ---- settings window and help ---------------------------------------------
 
-void Corvane::centreOnScreen(QWidget* w)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize area = screen->availableGeometry().size();
-    w->move((area.width() - w->width()) / 2, (area.height() - w->height()) / 2);
-}
-
 void Corvane::on_btnSet_clicked()
 {
-    if (!m_mainMenu->isActiveWindow()) {
+    if (!m_pages.menu->isActiveWindow()) {
         hide();
-        centreOnScreen(m_mainMenu);
-        m_mainMenu->show();
+        WindowPlacement::showCentred(m_pages.menu);
     } else {
-        m_mainMenu->close();
+        m_pages.menu->close();
     }
 }
 
 void Corvane::do_btnBack_clicked()
 {
-    m_mainMenu->close();
-    centreOnScreen(this);
-    show();
+    m_pages.menu->close();
+    WindowPlacement::showCentred(this);
 }
 
 void Corvane::on_btn_help_clicked()
@@ -734,8 +688,8 @@ void Corvane::init_record_targets()
     m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
     m_recordFields.rate = [this](quint8 v) { set_Rate_Style(v); };
     // No camera section (its page is never fed), and F7 is the HDR configuration key.
-    m_recordTargets = DevState::RecordTargets{m_fun,         m_pipPage,  m_popPage,   m_lumaPage, m_chromaPage,
-                                              m_patternPage, nullptr,    m_mainMenu,  m_audioPage, false};
+    m_recordTargets = DevState::RecordTargets{m_fun,         m_pages.pip,  m_pages.pop,   m_pages.luma, m_pages.chroma,
+                                              m_pages.pattern, nullptr,    m_pages.menu,  m_pages.audio, false};
 }
 
 void Corvane::getTXSliderDate(const QByteArray& by)
@@ -769,7 +723,7 @@ void Corvane::getDevVersionState(const QByteArray& by)
     if (byteAt(by, 16) != 0x49 || by.size() < kVersionReplySize)
         return;
     DevStateGuard guard;
-    m_mainMenu->setVersion(byteAt(by, 18), byteAt(by, 14), byteAt(by, 23), byteAt(by, 24), byteAt(by, 25),
+    m_pages.menu->setVersion(byteAt(by, 18), byteAt(by, 14), byteAt(by, 23), byteAt(by, 24), byteAt(by, 25),
                            byteAt(by, 26), byteAt(by, 27), byteAt(by, 28), byteAt(by, 29), byteAt(by, 30),
                            byteAt(by, 31));
 }

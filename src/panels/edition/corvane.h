@@ -10,23 +10,15 @@
 #include <optional>
 
 #include "device_record.h"
+#include "edition_windows.h"
 #include "panel_faces.h"
 #include "record_apply.h"
 
-class AUDIO_PAGE;
-class CAM_PAGE;
-class KEY_PAGE;
-class MainMenu;
-class PATTERN_PAGE;
-class PIP_PAGE;
-class POP_PAGE;
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
 class QTimer;
-class SOURCE_PAGE;
-class onlyFun;
 
 namespace Ui {
 class Corvane;
@@ -112,13 +104,13 @@ public:
 
     // The controller and the settings windows, for the opener and for tests.
     onlyFun* controller() const { return m_fun; }
-    MainMenu* mainMenu() const { return m_mainMenu; }
-    AUDIO_PAGE* audioPage() const { return m_audioPage; }
-    PIP_PAGE* pipPage() const { return m_pipPage; }
-    POP_PAGE* popPage() const { return m_popPage; }
-    KEY_PAGE* lumaPage() const { return m_lumaPage; }
-    KEY_PAGE* chromaPage() const { return m_chromaPage; }
-    PATTERN_PAGE* patternPage() const { return m_patternPage; }
+    MainMenu* mainMenu() const { return m_pages.menu; }
+    AUDIO_PAGE* audioPage() const { return m_pages.audio; }
+    PIP_PAGE* pipPage() const { return m_pages.pip; }
+    POP_PAGE* popPage() const { return m_pages.pop; }
+    KEY_PAGE* lumaPage() const { return m_pages.luma; }
+    KEY_PAGE* chromaPage() const { return m_pages.chroma; }
+    PATTERN_PAGE* patternPage() const { return m_pages.pattern; }
     bool ftbBlinking() const { return m_ftbBlink != 0; }
     bool stillOn() const { return m_stillOn != 0; }
     bool muteOn() const { return m_muteOn != 0; }
@@ -178,19 +170,10 @@ private:
     void startFtbBlink();
     void stopFtbBlink();
     void init_record_targets();
-    static void centreOnScreen(QWidget* w);
 
     Ui::Corvane* ui = nullptr;
     onlyFun* m_fun = nullptr;
-    PIP_PAGE* m_pipPage = nullptr;
-    POP_PAGE* m_popPage = nullptr;
-    KEY_PAGE* m_lumaPage = nullptr;
-    KEY_PAGE* m_chromaPage = nullptr;
-    PATTERN_PAGE* m_patternPage = nullptr;
-    CAM_PAGE* m_camPage = nullptr;
-    AUDIO_PAGE* m_audioPage = nullptr;
-    MainMenu* m_mainMenu = nullptr;
-    SOURCE_PAGE* m_sourcePage = nullptr;
+    EditionWindows m_pages;
 
     QButtonGroup* m_grpTransitions = nullptr;
     QButtonGroup* m_grpPGM = nullptr;

@@ -14,11 +14,10 @@
 #include "pop_page.h"
 #include "record_apply.h"
 #include "source_page.h"
+#include "window_placement.h"
 
 #include <QButtonGroup>
 #include <QDebug>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QSlider>
 #include <QTimer>
 
@@ -94,15 +93,6 @@ const char kTbarStyle[] =
 
 constexpr int kFtbBlinkMs = 400;
 
-// Top-left corner that centres a window of the given size on the primary
-// screen's available area, measured from (0, 0).
-QPoint centredOrigin(const QSize& size)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    return QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-}
-
 } // namespace
 
 Oriskan_NEW::Oriskan_NEW(QWidget* parent)
@@ -130,13 +120,13 @@ Oriskan_NEW::Oriskan_NEW(QWidget* parent)
 Oriskan_NEW::~Oriskan_NEW()
 {
     delete ui;
-    delete m_mainMenu;
+    m_pages.deleteWindows();
 }
 
 void Oriskan_NEW::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d)
 {
     m_fun->DevTypeID(ip, a, b, ip2, c, d);
-    m_mainMenu->getDevIP(ip);
+    m_pages.menu->getDevIP(ip);
 }
 
 // ---- construction -----------------------------------------------------------
@@ -144,15 +134,7 @@ void Oriskan_NEW::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, 
 void Oriskan_NEW::init_widget()
 {
     m_fun = new onlyFun(this);
-    m_pipPage = new PIP_PAGE(this, m_fun);
-    m_popPage = new POP_PAGE(this, m_fun);
-    m_lumaPage = new KEY_PAGE(this, m_fun, QStringLiteral("Luma Key"));
-    m_chromaPage = new KEY_PAGE(this, m_fun, QStringLiteral("Chroma Key"));
-    m_patternPage = new PATTERN_PAGE(this, m_fun);
-    m_camPage = new CAM_PAGE(this, m_fun);
-    m_audioPage = new AUDIO_PAGE(this, m_fun);
-    m_mainMenu = new MainMenu(nullptr, m_fun);
-    m_sourcePage = new SOURCE_PAGE(this, m_fun);
+    m_pages.create(m_fun, this);
 }
 
 void Oriskan_NEW::init_button_style()
@@ -247,7 +229,7 @@ void Oriskan_NEW::init_Toggle_key()
     on_Style_btnAuto(false);
     on_Style_label_lightUP(false);
     on_Style_label_lightDown(true);
-    m_pipPage->close();
+    m_pages.pip->close();
 }
 
 void Oriskan_NEW::init_AFVorMIXfunction()
@@ -318,33 +300,27 @@ void Oriskan_NEW::init_connect()
     connect(f, &onlyFun::getPOPWinStateSignals, this, &Oriskan_NEW::getPOPWinState);
     connect(f, &onlyFun::getDevVersionStateSignals, this, &Oriskan_NEW::getDevVersionState);
     connect(f, &onlyFun::ExitSignals, this, &Oriskan_NEW::ExitSignals);
-    connect(m_mainMenu, &MainMenu::goBack, this, &Oriskan_NEW::do_btnBack_clicked);
-    connect(this, &Oriskan_NEW::show_lnge_cfg, m_audioPage, &AUDIO_PAGE::show_lnge_cfg_slots);
-    connect(this, &Oriskan_NEW::show_mic_cfg, m_audioPage, &AUDIO_PAGE::show_mic_cfg_slots);
+    connect(m_pages.menu, &MainMenu::goBack, this, &Oriskan_NEW::do_btnBack_clicked);
+    connect(this, &Oriskan_NEW::show_lnge_cfg, m_pages.audio, &AUDIO_PAGE::show_lnge_cfg_slots);
+    connect(this, &Oriskan_NEW::show_mic_cfg, m_pages.audio, &AUDIO_PAGE::show_mic_cfg_slots);
 }
 
 // ---- settings road ----------------------------------------------------------
 
 void Oriskan_NEW::on_btnSet_clicked()
 {
-    if (!m_mainMenu->isActiveWindow()) {
+    if (!m_pages.menu->isActiveWindow()) {
         hide();
-        showCentred(m_mainMenu);
+        WindowPlacement::showCentred(m_pages.menu);
     } else {
-        m_mainMenu->close();
+        m_pages.menu->close();
     }
 }
 
 void Oriskan_NEW::do_btnBack_clicked()
 {
-    m_mainMenu->close();
-    showCentred(this);
-}
-
-void Oriskan_NEW::showCentred(QWidget* w)
-{
-    w->move(centredOrigin(w->size()));
-    w->show();
+    m_pages.menu->close();
+    WindowPlacement::showCentred(this);
 }
 
 // ---- faces ------------------------------------------------------------------
@@ -569,12 +545,12 @@ void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uin
 void Oriskan_NEW::set_Function_Enable(uint8_t f, bool pip_e, bool, bool, bool, bool)
 {
     on_Style_btnPIP(false);
-    m_pipPage->close();
+    m_pages.pip->close();
     if (f != 1)
         return;
     on_Style_btnPIP(pip_e);
     if (pip_e)
-        m_pipPage->show();
+        m_pages.pip->show();
 }
 
 void Oriskan_NEW::setF7Widget(uint8_t mode, bool state1, bool state2)
@@ -582,22 +558,22 @@ void Oriskan_NEW::setF7Widget(uint8_t mode, bool state1, bool state2)
     if (mode == 1) {
         if (state1) {
             on_Style_btnF7(true);
-            m_lumaPage->show();
-            if (m_chromaPage->isActiveWindow())
-                m_chromaPage->close();
+            m_pages.luma->show();
+            if (m_pages.chroma->isActiveWindow())
+                m_pages.chroma->close();
         } else {
             on_Style_btnF7(false);
-            m_lumaPage->close();
+            m_pages.luma->close();
         }
     } else if (mode == 2) {
         if (state2) {
             on_Style_btnF7(true);
-            m_chromaPage->show();
-            if (m_lumaPage->isActiveWindow())
-                m_lumaPage->close();
+            m_pages.chroma->show();
+            if (m_pages.luma->isActiveWindow())
+                m_pages.luma->close();
         } else {
             on_Style_btnF7(false);
-            m_chromaPage->close();
+            m_pages.chroma->close();
         }
     }
 }
@@ -691,7 +667,7 @@ void Oriskan_NEW::applyRecStreamStatus(const DevState::StateDump& dump)
     m_recStream = dump.status;
     const DevState::RecStreamStatus& s = m_recStream;
     m_fun->setRecStreamEnable(s.rec(), s.pause(), s.stream());
-    m_mainMenu->setRecStreamValue(s.streamIndex(), s.streamRate(), s.quality(), s.encoding(), s.storage());
+    m_pages.menu->setRecStreamValue(s.streamIndex(), s.streamRate(), s.quality(), s.encoding(), s.storage());
 }
 
 void Oriskan_NEW::applyRecord(const DevState::Groups& g)
@@ -712,8 +688,8 @@ void Oriskan_NEW::init_record_targets()
     m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
     m_recordFields.rate = [this](quint8 v) { set_Rate_Style(v); };
     // This panel feeds its camera page and reads the F7 key mode.
-    m_recordTargets = DevState::RecordTargets{m_fun,         m_pipPage, m_popPage,  m_lumaPage, m_chromaPage,
-                                              m_patternPage, m_camPage, m_mainMenu, m_audioPage, true};
+    m_recordTargets = DevState::RecordTargets{m_fun,         m_pages.pip, m_pages.pop,  m_pages.luma, m_pages.chroma,
+                                              m_pages.pattern, m_pages.cam, m_pages.menu, m_pages.audio, true};
 }
 
 void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
@@ -749,5 +725,5 @@ void Oriskan_NEW::getDevVersionState(const QByteArray& reply)
         return;
     DevStateGuard guard;
     auto b = [&reply](int i) { return byteAt(reply, i); };
-    m_mainMenu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
+    m_pages.menu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
 }

@@ -2,6 +2,7 @@
 // Panel window of the Vy edition (device types 0x27 and 0x28).
 
 #include "device_record.h"
+#include "edition_windows.h"
 #include "record_apply.h"
 #include "panel_faces.h"
 
@@ -12,15 +13,6 @@
 class QButtonGroup;
 class QPushButton;
 class QTimer;
-class onlyFun;
-class PIP_PAGE;
-class POP_PAGE;
-class KEY_PAGE;
-class PATTERN_PAGE;
-class CAM_PAGE;
-class AUDIO_PAGE;
-class SOURCE_PAGE;
-class MainMenu;
 
 namespace Ui {
 class Oriskan_NEW;
@@ -117,10 +109,10 @@ public:
 
     // For tests and tools: the pieces a reply has set.
     onlyFun* controller() const { return m_fun; }
-    MainMenu* mainMenu() const { return m_mainMenu; }
-    KEY_PAGE* lumaPage() const { return m_lumaPage; }
-    KEY_PAGE* chromaPage() const { return m_chromaPage; }
-    PIP_PAGE* pipPage() const { return m_pipPage; }
+    MainMenu* mainMenu() const { return m_pages.menu; }
+    KEY_PAGE* lumaPage() const { return m_pages.luma; }
+    KEY_PAGE* chromaPage() const { return m_pages.chroma; }
+    PIP_PAGE* pipPage() const { return m_pages.pip; }
     bool hasPreviousDump() const { return m_hasPrevious; }
     quint32 lastRecStreamWord() const { return m_recStream.word; }
     quint8 lastRecStreamByte() const { return m_recStream.byte; }
@@ -179,19 +171,10 @@ private:
     void applyRecStreamStatus(const DevState::StateDump& dump);
     // Lights a key for ms while events run; false when the panel went away meanwhile.
     bool flashKey(void (Oriskan_NEW::*face)(bool), unsigned ms);
-    void showCentred(QWidget* w);
 
     Ui::Oriskan_NEW* ui = nullptr;
     onlyFun* m_fun = nullptr;
-    PIP_PAGE* m_pipPage = nullptr;
-    POP_PAGE* m_popPage = nullptr;
-    KEY_PAGE* m_lumaPage = nullptr;
-    KEY_PAGE* m_chromaPage = nullptr;
-    PATTERN_PAGE* m_patternPage = nullptr;
-    CAM_PAGE* m_camPage = nullptr;
-    AUDIO_PAGE* m_audioPage = nullptr;
-    MainMenu* m_mainMenu = nullptr;
-    SOURCE_PAGE* m_sourcePage = nullptr;
+    EditionWindows m_pages;
 
     QButtonGroup* m_grpTransitions = nullptr;
     QButtonGroup* m_grpPGM = nullptr;

@@ -4,17 +4,9 @@
 // panel says only how it shows its own keys and which optional parts it has.
 
 #include "device_record.h"
+#include "edition_windows.h"
 
 #include <functional>
-
-class AUDIO_PAGE;
-class CAM_PAGE;
-class KEY_PAGE;
-class MainMenu;
-class PATTERN_PAGE;
-class PIP_PAGE;
-class POP_PAGE;
-class onlyFun;
 
 namespace DevState {
 

@@ -1,5 +1,5 @@
 #pragma once
-// Switcher replies as the Vy edition sends them, built byte by byte for the tests.
+// Switcher replies as the edition models send them, built byte by byte for the tests.
 
 #include <QByteArray>
 #include <QMap>
@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <utility>
 
-namespace VyFrames {
+namespace EditionFrames {
 
 // Writes the frame head (0xA5 0x6C, length, A5 FF, flag 1), the type, and the checksum and end byte.
 inline void seal(QByteArray& f, quint8 type, int lengthField)
@@ -42,15 +42,19 @@ inline QByteArray reply(quint8 type, int size, std::initializer_list<std::pair<i
     return f;
 }
 
-// A state dump (type 0x0A, record status 0) whose record bytes r (reply byte 18 + r) are set
-// as given, with the status word W at L-8 and byte S at L-4.
-inline QByteArray stateDump(const QMap<int, quint8>& record, quint32 w = 0, quint8 s = 0, int size = 160)
+// A state dump (type 0x0A) whose record bytes r (reply byte 18 + r) are set as given, with
+// the status word W at L-8 and byte S at L-4 (left alone when both are 0), and the record
+// status at 17.
+inline QByteArray stateDump(const QMap<int, quint8>& record, quint32 w = 0, quint8 s = 0, int size = 160,
+                            quint8 recordStatus = 0)
 {
     QByteArray f(size, '\0');
+    if (size > 17)
+        f[17] = char(recordStatus);
     for (auto it = record.cbegin(); it != record.cend(); ++it)
         if (18 + it.key() < size)
             f[18 + it.key()] = char(it.value());
-    if (size >= 26) {
+    if (size >= 26 && (w || s)) {
         for (int i = 0; i < 4; ++i)
             f[size - 8 + i] = char((w >> (8 * i)) & 0xFF);
         f[size - 4] = char(s);
@@ -65,4 +69,4 @@ inline QByteArray tbar(quint8 dir, quint8 pos, int size = 23)
     return reply(0x82, size, {{18, dir}, {19, pos}});
 }
 
-} // namespace VyFrames
+} // namespace EditionFrames

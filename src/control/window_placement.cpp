@@ -1,0 +1,23 @@
+#include "window_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace WindowPlacement {
+
+void centre(QWidget* w)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!w || !screen)
+        return;
+    const QSize area = screen->availableGeometry().size();
+    w->move((area.width() - w->width()) / 2, (area.height() - w->height()) / 2);
+}
+
+void showCentred(QWidget* w)
+{
+    centre(w);
+    w->show();
+}
+
+} // namespace WindowPlacement

@@ -1,0 +1,32 @@
+#include "edition_windows.h"
+
+#include "audio_page.h"
+#include "cam_page.h"
+#include "key_page.h"
+#include "main_menu.h"
+#include "pattern_page.h"
+#include "pip_page.h"
+#include "pop_page.h"
+#include "source_page.h"
+
+void EditionWindows::create(onlyFun* fun, QWidget* pagesParent)
+{
+    pip = new PIP_PAGE(pagesParent, fun);
+    pop = new POP_PAGE(pagesParent, fun);
+    luma = new KEY_PAGE(pagesParent, fun, QStringLiteral("Luma Key"));
+    chroma = new KEY_PAGE(pagesParent, fun, QStringLiteral("Chroma Key"));
+    pattern = new PATTERN_PAGE(pagesParent, fun);
+    cam = new CAM_PAGE(pagesParent, fun);
+    audio = new AUDIO_PAGE(pagesParent, fun);
+    menu = new MainMenu(nullptr, fun);
+    source = new SOURCE_PAGE(pagesParent, fun);
+}
+
+void EditionWindows::deleteWindows()
+{
+    QWidget* const all[] = {pip, pop, luma, chroma, pattern, cam, audio, menu, source};
+    for (QWidget* w : all)
+        if (w && !w->parent())
+            delete w;
+    *this = EditionWindows{};
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The settings windows an edition panel owns, all driving its controller.
+
+class AUDIO_PAGE;
+class CAM_PAGE;
+class KEY_PAGE;
+class MainMenu;
+class PATTERN_PAGE;
+class PIP_PAGE;
+class POP_PAGE;
+class QWidget;
+class SOURCE_PAGE;
+class onlyFun;
+
+struct EditionWindows {
+    PIP_PAGE* pip = nullptr;
+    POP_PAGE* pop = nullptr;
+    KEY_PAGE* luma = nullptr;
+    KEY_PAGE* chroma = nullptr;
+    PATTERN_PAGE* pattern = nullptr;
+    CAM_PAGE* cam = nullptr;
+    AUDIO_PAGE* audio = nullptr;
+    MainMenu* menu = nullptr;
+    SOURCE_PAGE* source = nullptr;
+
+    // The pages get pagesParent (the panel, or none); the settings menu is always a window of its own.
+    void create(onlyFun* fun, QWidget* pagesParent);
+    // Deletes those without a parent, in the order they were made.
+    void deleteWindows();
+};
