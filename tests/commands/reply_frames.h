@@ -5,16 +5,7 @@
 #include "marker_frames.h"
 #include "test_frame.h"
 
-#include <QByteArray>
-#include <QString>
 #include <QUdpSocket>
-
-#include <initializer_list>
-
-inline QByteArray bytesOf(std::initializer_list<int> values)
-{
-    return bytes(values);
-}
 
 // A5 6C len A B flag 0*9 cmd data.. sum AE, with the 16-bit sum of everything before it.
 inline QByteArray switcherFrame(int a, int b, int cmd, const QByteArray& data, int flag = 0x01)

@@ -1,7 +1,8 @@
 #pragma once
 // Switcher replies as the edition models send them, built byte by byte for the tests.
 
-#include <QByteArray>
+#include "test_frame.h"
+
 #include <QMap>
 #include <QtGlobal>
 #include <initializer_list>
@@ -9,17 +10,12 @@
 
 namespace EditionFrames {
 
-// Writes the frame head (0xA5 0x6C, length, A5 FF, flag 1), the type, and the checksum and end byte.
+// Writes the frame head with the given type and length field, and the checksum and end byte.
 inline void seal(QByteArray& f, quint8 type, int lengthField)
 {
-    f[0] = char(0xA5);
-    f[1] = char(0x6C);
+    f.replace(0, 17, testFrameHead(type));
     f[2] = char(lengthField & 0xFF);
     f[3] = char((lengthField >> 8) & 0xFF);
-    f[4] = char(0xA5);
-    f[5] = char(0xFF);
-    f[6] = char(0x01);
-    f[16] = char(type);
     const int n = f.size();
     if (n >= 20) {
         quint32 sum = 0;
@@ -64,9 +60,6 @@ inline QByteArray stateDump(const QMap<int, quint8>& record, quint32 w = 0, quin
 }
 
 // A T-bar report: direction at 18, position at 19, then the checksum and end byte.
-inline QByteArray tbar(quint8 dir, quint8 pos, int size = 23)
-{
-    return reply(0x82, size, {{18, dir}, {19, pos}});
-}
+inline QByteArray tbar(quint8 dir, quint8 pos) { return reply(0x82, 23, {{18, dir}, {19, pos}}); }
 
 } // namespace EditionFrames

@@ -3,10 +3,13 @@
 
 #include "model_tables.h"
 #include "onlyfun.h"
+#include "support_page.h"
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 template <class Panel>
 Panel* fuzzPanel(unsigned char devType)
@@ -18,6 +21,8 @@ Panel* fuzzPanel(unsigned char devType)
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
         DEV_CHILD_TYPE = devType;
+        // A version reply opens the support page: never the desktop's browser here.
+        setSupportPageOpener([](const QUrl&) { return true; });
         auto* panel = new Panel(nullptr);
         // No device is bound and no event loop runs: keep the heartbeat quiet all the same.
         for (QTimer* t : panel->controller()->template findChildren<QTimer*>())
@@ -32,4 +37,28 @@ inline void fuzzCheckGuard()
 {
     if (updateDevStateEnable)
         std::abort();
+}
+
+// Hands one datagram, in a buffer of exactly its size, through the controller's relay to the
+// panel's slot for kind (0 state dump, 1 T-bar, 2 POP window, 3 version). With ownType it
+// carries that slot's type, and a dump record status 0 unless it is 1.
+template <class Panel>
+void fuzzReply(Panel* p, int kind, const uint8_t* data, size_t size, bool ownType)
+{
+    static const char types[4] = {0x0A, char(0x82), 0x6F, 0x49};
+    std::vector<char> bytes(data, data + size);
+    if (ownType && bytes.size() > 17) {
+        bytes[16] = types[kind];
+        if (kind == 0 && bytes[17] != 1)
+            bytes[17] = 0;
+    }
+    const QByteArray reply = QByteArray::fromRawData(bytes.data(), int(bytes.size()));
+    onlyFun* f = p->controller();
+    switch (kind) {
+    case 0: emit f->getDateSignals(reply); break;
+    case 1: emit f->getTXSliderDateSignals(reply); break;
+    case 2: emit f->getPOPWinStateSignals(reply); break;
+    default: emit f->getDevVersionStateSignals(reply); break;
+    }
+    fuzzCheckGuard();
 }

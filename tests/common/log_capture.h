@@ -1,21 +1,16 @@
 #pragma once
-// Collects the program's debug lines while in scope, for tests that check log lines; restores the
-// previous handler after. Warnings and worse still reach the previous handler, so
-// QTest::ignoreMessage keeps working. Captures nest: the innermost one collects.
+// Collects the program's debug lines while in scope and restores the previous handler after.
+// Warnings and worse still reach the previous handler, so QTest::ignoreMessage keeps working.
+// Captures nest: the innermost one collects.
 
-#include <QString>
 #include <QStringList>
-#include <QtGlobal>
+
+#include <utility>
 
 class LogCapture
 {
 public:
-    LogCapture()
-        : m_outer(current())
-    {
-        current() = this;
-        m_previous = qInstallMessageHandler(&LogCapture::handler);
-    }
+    LogCapture() : m_outer(current()), m_previous(qInstallMessageHandler(&LogCapture::handler)) { current() = this; }
     ~LogCapture()
     {
         qInstallMessageHandler(m_previous);
@@ -25,15 +20,8 @@ public:
     LogCapture& operator=(const LogCapture&) = delete;
 
     const QStringList& messages() const { return m_messages; }
-    const QStringList& lines() const { return m_messages; }
     // Hands over what was collected so far and starts afresh.
-    QStringList takeAll()
-    {
-        QStringList out;
-        out.swap(m_messages);
-        return out;
-    }
-    void clear() { m_messages.clear(); }
+    QStringList takeAll() { return std::exchange(m_messages, {}); }
 
 private:
     static LogCapture*& current()
@@ -44,17 +32,13 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext& context, const QString& msg)
     {
         LogCapture* self = current();
-        if (!self)
-            return;
-        if (type == QtDebugMsg || type == QtInfoMsg) {
+        if (self && (type == QtDebugMsg || type == QtInfoMsg))
             self->m_messages << msg;
-            return;
-        }
-        if (self->m_previous)
+        else if (self && self->m_previous)
             self->m_previous(type, context, msg);
     }
 
-    LogCapture* m_outer = nullptr;
+    LogCapture* m_outer;
+    QtMessageHandler m_previous;
     QStringList m_messages;
-    QtMessageHandler m_previous = nullptr;
 };

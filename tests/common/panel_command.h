@@ -7,14 +7,7 @@
 
 inline QByteArray panelCommand(unsigned char cmd, const QByteArray& data = QByteArray())
 {
-    QByteArray f(17, '\0');
-    f[0] = char(0xA5);
-    f[1] = char(0x6C);
-    f[4] = char(0xA5);
-    f[5] = char(0xFF);
-    f[6] = char(0x01);
-    f[16] = char(cmd);
-    f.append(data);
+    QByteArray f = testFrameHead(cmd) + data;
     sealTestFrame(f);
     return f;
 }

@@ -1,12 +1,20 @@
 #pragma once
 // The switcher's side of a panel test: a socket at 127.0.0.2:7000 that keeps
-// what the panel sends and answers it.
+// what the panel sends and answers it; and the panel under test.
 
 #include "panel_command.h"
 #include "udp_capture.h"
 
+#include "model_tables.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QSlider>
 #include <QTimer>
+#include <QtTest>
 
 class SwitcherWire
 {
@@ -38,7 +46,7 @@ public:
         return out;
     }
 
-    QByteArray nextCommand(int ms = 2000)
+    QByteArray nextCommand(int ms = 5000)
     {
         QElapsedTimer t;
         t.start();
@@ -62,7 +70,7 @@ public:
         QList<QByteArray> seen;
         QElapsedTimer t;
         t.start();
-        while (t.elapsed() < 2000) {
+        while (t.elapsed() < 5000) {
             for (const CapturedDatagram& d : m_capture.takeAll()) {
                 if (d.data == tag)
                     return seen.isEmpty() && m_pending.isEmpty();
@@ -80,4 +88,59 @@ private:
     UdpCapture m_capture;
     QTimer m_heartbeatAnswer;
     QList<QByteArray> m_pending;
+};
+
+// One panel bound to a SwitcherWire. The test functions share it (building one
+// is the slow part under the sanitizers), except those named fresh.
+template <class Panel>
+class PanelFixture
+{
+public:
+    explicit PanelFixture(QSet<QByteArray> fresh) : m_fresh(std::move(fresh)) {}
+    ~PanelFixture() { delete panel.data(); }
+
+    SwitcherWire* wire = nullptr;
+    QPointer<Panel> panel;
+
+    // Before each test function; false when a new panel did not ask for the state first.
+    bool init(unsigned char devType)
+    {
+        DEV_CHILD_TYPE = devType;
+        bool asked = true;
+        if (!panel || !shared()) {
+            delete panel.data();
+            wire->commands();
+            panel = new Panel(nullptr);
+            panel->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+            asked = wire->nextCommand() == panelCommand(0x0A);
+        }
+        wire->commands();
+        return asked;
+    }
+    void cleanup()
+    {
+        if (!shared() || QTest::currentTestFailed())
+            delete panel.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    bool shared() const { return !m_fresh.contains(QByteArray(QTest::currentTestFunction())); }
+
+    template <class T = QPushButton>
+    T* w(const char* name) const
+    {
+        T* x = panel->template findChild<T*>(QLatin1String(name));
+        if (!x)
+            qFatal("no widget %s", name);
+        return x;
+    }
+    QString face(const char* name) const { return w<QWidget>(name)->styleSheet(); }
+    // Sets a slider as the device's report would: nothing goes out.
+    void quietly(const char* slider, int v)
+    {
+        DevStateGuard quiet;
+        w<QSlider>(slider)->setValue(v);
+    }
+
+private:
+    QSet<QByteArray> m_fresh;
 };

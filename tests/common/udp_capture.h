@@ -2,12 +2,11 @@
 // A UDP receiver on a loopback address that collects every datagram with its sender.
 // Tests bind it where a switcher would listen (e.g. 127.0.0.2:7000) and point the target there.
 
-#include <QByteArray>
 #include <QElapsedTimer>
-#include <QHostAddress>
-#include <QList>
 #include <QSignalSpy>
 #include <QUdpSocket>
+
+#include <utility>
 
 struct CapturedDatagram
 {
@@ -21,8 +20,8 @@ class UdpCapture
 public:
     // Shared-address bind, so it can sit on port 7000 beside a command socket bound to any address.
     UdpCapture(const QHostAddress& address, quint16 port)
+        : m_bound(m_socket.bind(address, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint))
     {
-        m_bound = m_socket.bind(address, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint);
         QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { drain(); });
     }
 
@@ -39,8 +38,7 @@ public:
         timer.start();
         drain();
         while (m_received.size() < n && timer.elapsed() < ms) {
-            QSignalSpy spy(&m_socket, &QUdpSocket::readyRead);
-            spy.wait(qMax(1, ms - int(timer.elapsed())));
+            QSignalSpy(&m_socket, &QUdpSocket::readyRead).wait(qMax(1, ms - int(timer.elapsed())));
             drain();
         }
         return m_received.size() >= n;
@@ -50,9 +48,7 @@ public:
     QList<CapturedDatagram> takeAll()
     {
         drain();
-        QList<CapturedDatagram> out;
-        out.swap(m_received);
-        return out;
+        return std::exchange(m_received, {});
     }
 
     int count()
@@ -76,6 +72,6 @@ private:
     }
 
     QUdpSocket m_socket;
-    bool m_bound = false;
+    bool m_bound;
     QList<CapturedDatagram> m_received;
 };

@@ -3,13 +3,11 @@
 // runs for several seconds of real time, so every one is its own executable
 // (HEARTBEAT_SCENARIO selects it) and ctest runs them side by side.
 
-#include "controller_rig.h"
+#include "panel_command.h"
+#include "wire_rig.h"
 #include "widget_events.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -38,45 +36,27 @@ const Scenario kScenarios[] = {
 };
 
 // The switcher's side: counts heartbeats and answers them from port 7000.
-class StandIn
+struct StandIn
 {
-public:
     explicit StandIn(std::function<bool(qint64)> answers)
-        : m_answers(std::move(answers))
     {
-        m_bound = m_socket.bind(rig::kDevice, rig::kPort, QAbstractSocket::ShareAddress);
-        QObject::connect(&m_socket, &QUdpSocket::readyRead, [this] { read(); });
-        m_clock.start();
+        QObject::connect(&device.socket(), &QUdpSocket::readyRead, [this, answers] {
+            for (const CapturedDatagram& d : device.takeAll()) {
+                if (frameCommand(d.data) != rig::kHeartbeatCmd)
+                    continue;
+                heartbeats << now();
+                if (answers(heartbeats.last()))
+                    device.socket().writeDatagram(panelCommand(rig::kHeartbeatCmd), d.sender, d.senderPort);
+            }
+        });
+        clock.start();
     }
+    qint64 now() const { return clock.elapsed(); }
 
-    bool isBound() const { return m_bound; }
-    qint64 now() const { return m_clock.elapsed(); }
-    QList<qint64> heartbeats() const { return m_heartbeats; }
-
-private:
-    void read()
-    {
-        while (m_socket.hasPendingDatagrams()) {
-            QByteArray d(int(qMax<qint64>(0, m_socket.pendingDatagramSize())), '\0');
-            QHostAddress from;
-            quint16 port = 0;
-            const qint64 n = m_socket.readDatagram(d.data(), d.size(), &from, &port);
-            if (n < 17 || quint8(d.at(16)) != rig::kHeartbeatCmd)
-                continue;
-            const qint64 t = now();
-            m_heartbeats << t;
-            if (m_answers(t))
-                m_socket.writeDatagram(switcherFrame(0xA5, 0xFF, rig::kHeartbeatCmd, QByteArray()), from, port);
-        }
-    }
-
-    std::function<bool(qint64)> m_answers;
-    QUdpSocket m_socket;
-    bool m_bound = false;
-    QElapsedTimer m_clock;
-    QList<qint64> m_heartbeats;
+    UdpCapture device{rig::kDevice, rig::kPort};
+    QElapsedTimer clock;
+    QList<qint64> heartbeats;
 };
-
 
 } // namespace
 
@@ -92,7 +72,7 @@ private slots:
         rig::resetGlobals(0x69);
 
         StandIn device(s.answers);
-        QVERIFY(device.isBound());
+        QVERIFY(device.device.isBound());
         onlyFun fun(nullptr);
         fun.DevTypeID(rig::kDevice.toString(), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
         QSignalSpy exits(&fun, &onlyFun::ExitSignals);
@@ -109,7 +89,7 @@ private slots:
             QCOMPARE(exits.count(), 0);
             QVERIFY(fun.heartbeatRunning());
             // One heartbeat a second, all the way through.
-            QVERIFY(device.heartbeats().size() >= s.runMs / 1000 - 1);
+            QVERIFY(device.heartbeats.size() >= s.runMs / 1000 - 1);
             return;
         }
 
@@ -119,17 +99,19 @@ private slots:
         int heartbeatsAtBox = -1;
         QString title, text;
         int heartbeatsWhileOpen = -1;
+        int exitsWhileOpen = -1;
         QTimer watch;
         watchBoxes(watch, [&](QMessageBox* box) {
             if (boxAt < 0) {
                 boxAt = device.now();
-                heartbeatsAtBox = device.heartbeats().size();
+                exitsWhileOpen = exits.count();
+                heartbeatsAtBox = device.heartbeats.size();
                 title = box->windowTitle();
                 text = box->text();
                 return;
             }
             if (device.now() - boxAt >= 2500) {
-                heartbeatsWhileOpen = device.heartbeats().size() - heartbeatsAtBox;
+                heartbeatsWhileOpen = device.heartbeats.size() - heartbeatsAtBox;
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -140,13 +122,14 @@ private slots:
         QCOMPARE(title, QStringLiteral("Warning"));
         QCOMPARE(text, QStringLiteral("Device offline"));
         QCOMPARE(heartbeatsWhileOpen, 0);
+        QCOMPARE(exitsWhileOpen, 0); // the run ends only once the box is answered
         QCOMPARE(exits.count(), 1);
         QVERIFY(!fun.heartbeatRunning());
 
         // Stopped for good: no heartbeat and no second box afterwards.
-        const int before = device.heartbeats().size();
+        const int before = device.heartbeats.size();
         QTest::qWait(1500);
-        QCOMPARE(device.heartbeats().size(), before);
+        QCOMPARE(device.heartbeats.size(), before);
         QVERIFY(!visibleBox());
         QCOMPARE(exits.count(), 1);
     }

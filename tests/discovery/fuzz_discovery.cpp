@@ -3,33 +3,20 @@
 
 #include "switcher_data.h"
 
-#include <QByteArray>
 #include <QCoreApplication>
 #include <QHostAddress>
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void silence(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-SWITCHER_DATA& target()
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static int argc = 1;
     static char name[] = "fuzz_discovery";
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     static SWITCHER_DATA sd;
-    return sd;
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
-{
-    qInstallMessageHandler(silence);
-    SWITCHER_DATA& sd = target();
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     if (sd.DevInfo_DATA_IDX() >= SWITCHER_DATA::DEV_TABLE_SIZE)
         sd.setSearcheQuipment();  // no card chosen: empties the table, sends nothing
 
@@ -39,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QHostAddress sender(quint32(0x7F000002));
     sd.MYanalysis(sender, datagram);
     sd.Get_Bind_Dev(sender, datagram);
-
     const int after = sd.DevInfo_DATA_IDX();
     if (after < before || after > SWITCHER_DATA::DEV_TABLE_SIZE || after - before > 2)
         std::abort();

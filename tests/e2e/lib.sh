@@ -1,35 +1,18 @@
 # Shell helpers of the end-to-end tests; source it from a test script.
 #
-# Everything runs on a network the test makes itself: an "app" namespace for
-# zvpanel and one namespace per stand-in switcher, joined by veth pairs to a
-# bridge that lives in a "hub" namespace. Addresses come from 192.0.2.0/24:
-# the app is 192.0.2.1, stand-in N is 192.0.2.(10+N). Nothing is ever sent on
-# the machine's own interfaces, and everything is removed on exit.
+# Everything runs on a network the test makes itself: an "app" namespace for zvpanel and one
+# namespace per stand-in switcher, joined by veth pairs to a bridge in a "hub" namespace.
+# The app is 192.0.2.1, stand-in N is 192.0.2.(10+N). Nothing is ever sent on the machine's own
+# interfaces, and everything is removed on exit.
 #
-#   e2e_init                      root check (exit 77 when not root and not CI),
-#                                 work folder $E2E_DIR, cleanup trap
-#   e2e_net N                     namespaces, bridge and veth pairs for N stand-ins
-#   e2e_standin N TYPE NAME       start stand-in N (log $E2E_DIR/standin-N.log,
-#                                 control FIFO $E2E_DIR/standin-N.ctl)
-#   e2e_control N LINE            send a control line to stand-in N
-#   e2e_start_x                   Xvfb (1600x900) in the app namespace
-#   e2e_start_panel               zvpanel ($ZVPANEL) in the app namespace; $E2E_PANEL_PID
-#   e2e_window_origin             "x y" of the search window
-#   e2e_click X Y [double]        click at window position (x, y) of the search window
-#   e2e_screenshot FILE           the whole screen
-#   e2e_wait_log N PATTERN [SECS] wait for a received datagram matching PATTERN
-#                                 (a grep -E on "<ms> <ip>:<port> <hex>" lines)
-#   e2e_count_log N PATTERN       how many such datagrams arrived so far
-#   e2e_wait_count N PATTERN C [SECS]  wait until C of them have arrived
-#   e2e_wait_rows N [SECS]        wait until the search list shows N entries
-#   e2e_list_row SHOT I FILE      cut entry I of the list out of a screenshot
-#   e2e_wait_exit SECS            wait for zvpanel to end; its exit code in $E2E_PANEL_RC
-#   e2e_one_switcher [TYPE NAME]  all of the above for one stand-in (Vy unless
-#                                 given), until its first discovery request has arrived
-#   e2e_window TITLE              id of the visible window titled TITLE, or nothing
-#   e2e_wait_window TITLE SECS    wait for such a window and print its id; 1 if none
-#   e2e_press_ok ID               Return in that window (a message box's OK)
-#   e2e_fail TEXT                 report and fail
+# Functions: e2e_init (root check, exit 77 when not root and not CI; $E2E_DIR; cleanup trap),
+# e2e_net N, e2e_standin N TYPE NAME (log $E2E_DIR/standin-N.log, control FIFO standin-N.ctl),
+# e2e_control N LINE, e2e_start_x, e2e_start_panel ($E2E_PANEL_PID), e2e_one_switcher [TYPE NAME]
+# (all of these for one stand-in, until its first discovery request), e2e_click X Y [double] (in
+# the search window), e2e_screenshot FILE, e2e_count_log N PATTERN (grep -E on the stand-in's
+# "<ms> <ip>:<port> <hex>" lines), e2e_wait_log N PATTERN [SECS], e2e_wait_count N PATTERN C [SECS],
+# e2e_wait_rows N [SECS], e2e_wait_exit SECS ($E2E_PANEL_RC), e2e_window TITLE (id or nothing),
+# e2e_wait_window TITLE SECS, e2e_press_ok ID, e2e_fail TEXT.
 
 set -euo pipefail
 
@@ -43,37 +26,42 @@ E2E_PIDS=()
 E2E_PANEL_PID=""
 E2E_PANEL_RC=""
 E2E_DISPLAY=""
+E2E_DISCOVERY=' a56c1b0081ff'
+# Search window layout, in window coordinates.
+E2E_SEARCH_BTN=(904 392)
+E2E_EXIT_BTN=(904 444)
+E2E_LIST_X=429
+E2E_LIST_Y=136
+E2E_LIST_H=340
+E2E_ROW_H=41
 
 e2e_fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
 
-e2e_log() {
-  echo "[$(date +%T.%N | cut -c1-12)] $*" >&2
+# e2e_poll N CMD...: runs CMD up to N times, 0.05 s apart, until it succeeds.
+e2e_poll() {
+  local n=$1 t
+  shift
+  for ((t = 0; t < n; t++)); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
 }
 
 e2e_cleanup() {
   local pid ns
-  for pid in "${E2E_PIDS[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${E2E_PIDS[@]}"; do
-    wait "$pid" 2>/dev/null || true
-  done
-  for ns in "${E2E_NAMESPACES[@]}"; do
-    ip netns del "$ns" 2>/dev/null || true
-  done
-  if [ -n "${E2E_DIR:-}" ] && [ -z "${E2E_KEEP:-}" ]; then
-    rm -rf "$E2E_DIR"
-  fi
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  for ns in "${E2E_NAMESPACES[@]}"; do ip netns del "$ns" 2>/dev/null || true; done
+  if [ -n "${E2E_DIR:-}" ] && [ -z "${E2E_KEEP:-}" ]; then rm -rf "$E2E_DIR"; fi
 }
 
 e2e_init() {
   if [ "$(id -u)" != 0 ]; then
-    if [ "${CI:-}" = true ]; then
-      e2e_fail "end-to-end tests need root"
-    fi
+    [ "${CI:-}" = true ] && e2e_fail "end-to-end tests need root"
     echo "not root: end-to-end test skipped" >&2
     exit 77
   fi
@@ -92,14 +80,13 @@ e2e_ns_add() {
   ip -n "$1" link set lo up
 }
 
+# Each pair is made inside the namespaces: no end ever sits in the machine's own namespace.
 e2e_net() {
   local count=$1 i ns
   e2e_ns_add "$E2E_HUB"
   ip -n "$E2E_HUB" link add br0 type bridge
   ip -n "$E2E_HUB" link set br0 up
   e2e_ns_add "$E2E_APP"
-  # Each pair is made inside the namespaces: no end ever sits in the
-  # machine's own namespace.
   ip -n "$E2E_HUB" link add p0 type veth peer name eth0 netns "$E2E_APP"
   ip -n "$E2E_APP" addr add 192.0.2.1/24 dev eth0
   for ((i = 1; i <= count; i++)); do
@@ -117,34 +104,28 @@ e2e_net() {
 }
 
 e2e_standin() {
-  local n=$1 type=$2 name=$3
-  local log="$E2E_DIR/standin-$n.log"
-  ip netns exec "$E2E_TAG-s$n" "$E2E_STANDIN" --type "$type" --name "$name" \
+  local n=$1 log="$E2E_DIR/standin-$1.log"
+  ip netns exec "$E2E_TAG-s$n" "$E2E_STANDIN" --type "$2" --name "$3" \
     --log "$log" --control "$E2E_DIR/standin-$n.ctl" 2>>"$E2E_DIR/standin-$n.err" &
   E2E_PIDS+=($!)
-  local t
-  for ((t = 0; t < 100; t++)); do
-    grep -q '^# listening' "$log" 2>/dev/null && return 0
-    sleep 0.05
-  done
-  e2e_fail "stand-in $n did not start: $(cat "$E2E_DIR/standin-$n.err" 2>/dev/null)"
+  e2e_poll 100 grep -q '^# listening' "$log" 2>/dev/null ||
+    e2e_fail "stand-in $n did not start: $(cat "$E2E_DIR/standin-$n.err" 2>/dev/null)"
 }
 
 e2e_control() {
   echo "$2" >"$E2E_DIR/standin-$1.ctl"
 }
 
+e2e_read_display() {
+  E2E_DISPLAY=$(tr -dc '0-9' <"$E2E_DIR/displayfd" 2>/dev/null || true)
+  [ -n "$E2E_DISPLAY" ]
+}
+
 e2e_start_x() {
   ip netns exec "$E2E_APP" Xvfb -displayfd 5 -screen 0 1600x900x24 -nolisten tcp \
     5>"$E2E_DIR/displayfd" 2>"$E2E_DIR/xvfb.err" &
   E2E_PIDS+=($!)
-  local t
-  for ((t = 0; t < 200; t++)); do
-    E2E_DISPLAY=$(tr -dc '0-9' <"$E2E_DIR/displayfd" 2>/dev/null || true)
-    [ -n "$E2E_DISPLAY" ] && break
-    sleep 0.05
-  done
-  [ -n "$E2E_DISPLAY" ] || e2e_fail "Xvfb did not start: $(cat "$E2E_DIR/xvfb.err")"
+  e2e_poll 200 e2e_read_display || e2e_fail "Xvfb did not start: $(cat "$E2E_DIR/xvfb.err")"
   E2E_DISPLAY=":$E2E_DISPLAY"
 }
 
@@ -153,20 +134,17 @@ e2e_in_app() {
   ip netns exec "$E2E_APP" env DISPLAY="$E2E_DISPLAY" "$@"
 }
 
+e2e_search_shown() {
+  e2e_in_app xdotool search --onlyvisible --name '^Zv-Solvenzari$' >/dev/null 2>&1 && return 0
+  kill -0 "$E2E_PANEL_PID" 2>/dev/null || e2e_fail "zvpanel ended at start: $(tail -5 "$E2E_DIR/zvpanel.log")"
+  return 1
+}
+
 e2e_start_panel() {
-  ip netns exec "$E2E_APP" env DISPLAY="$E2E_DISPLAY" QT_QPA_PLATFORM=xcb \
-    "$ZVPANEL" >"$E2E_DIR/zvpanel.log" 2>&1 &
+  ip netns exec "$E2E_APP" env DISPLAY="$E2E_DISPLAY" QT_QPA_PLATFORM=xcb "$ZVPANEL" >"$E2E_DIR/zvpanel.log" 2>&1 &
   E2E_PANEL_PID=$!
   E2E_PIDS+=("$E2E_PANEL_PID")
-  local t
-  for ((t = 0; t < 200; t++)); do
-    if e2e_in_app xdotool search --onlyvisible --name '^Zv-Solvenzari$' >/dev/null 2>&1; then
-      return 0
-    fi
-    kill -0 "$E2E_PANEL_PID" 2>/dev/null || e2e_fail "zvpanel ended at start: $(tail -5 "$E2E_DIR/zvpanel.log")"
-    sleep 0.05
-  done
-  e2e_fail "the search window did not appear"
+  e2e_poll 200 e2e_search_shown || e2e_fail "the search window did not appear"
 }
 
 e2e_window_origin() {
@@ -176,10 +154,10 @@ e2e_window_origin() {
 }
 
 e2e_click() {
-  local x=$1 y=$2 how=${3:-single} ox oy
+  local x=$1 y=$2 ox oy
   read -r ox oy < <(e2e_window_origin)
   e2e_in_app xdotool mousemove $((ox + x)) $((oy + y))
-  if [ "$how" = double ]; then
+  if [ "${3:-single}" = double ]; then
     e2e_in_app xdotool click --repeat 2 --delay 80 1
   else
     e2e_in_app xdotool click 1
@@ -196,68 +174,35 @@ e2e_count_log() {
   grep -v '^#' "$E2E_DIR/standin-$1.log" 2>/dev/null | grep -cE "$2" || true
 }
 
-e2e_wait_log() {
-  local n=$1 pattern=$2 secs=${3:-10} t
-  for ((t = 0; t < secs * 20; t++)); do
-    [ "$(e2e_count_log "$n" "$pattern")" -gt 0 ] && return 0
-    sleep 0.05
-  done
-  return 1
+e2e_has_count() {
+  [ "$(e2e_count_log "$1" "$2")" -ge "$3" ]
 }
 
-# Waits until stand-in N has received at least COUNT datagrams matching PATTERN.
 e2e_wait_count() {
-  local n=$1 pattern=$2 count=$3 secs=${4:-10} t
-  for ((t = 0; t < secs * 20; t++)); do
-    [ "$(e2e_count_log "$n" "$pattern")" -ge "$count" ] && return 0
-    sleep 0.05
-  done
-  return 1
+  e2e_poll $((${4:-10} * 20)) e2e_has_count "$1" "$2" "$3"
+}
+
+e2e_wait_log() {
+  e2e_wait_count "$1" "$2" 1 "${3:-10}"
+}
+
+e2e_panel_ended() {
+  kill -0 "$E2E_PANEL_PID" 2>/dev/null && return 1
+  E2E_PANEL_RC=0
+  wait "$E2E_PANEL_PID" || E2E_PANEL_RC=$?
 }
 
 e2e_wait_exit() {
-  local secs=$1 t
-  for ((t = 0; t < secs * 20; t++)); do
-    if ! kill -0 "$E2E_PANEL_PID" 2>/dev/null; then
-      E2E_PANEL_RC=0
-      wait "$E2E_PANEL_PID" || E2E_PANEL_RC=$?
-      return 0
-    fi
-    sleep 0.05
-  done
-  return 1
+  e2e_poll $(($1 * 20)) e2e_panel_ended
 }
 
-# The hex of the datagrams in stand-in N's log that match PATTERN, one a line.
-e2e_datagrams() {
-  grep -v '^#' "$E2E_DIR/standin-$1.log" | grep -E "$2" | awk '{print $3}'
-}
-
-# Search window layout, in window coordinates.
-E2E_SEARCH_BTN=(904 392)
-E2E_EXIT_BTN=(904 444)
-E2E_LIST_X=429
-E2E_LIST_Y=136
-E2E_LIST_W=407
-E2E_LIST_H=340
-E2E_ROW_H=41
-
-# Number of entries in the device list of a screenshot: each entry has a
-# one-pixel #777777 line at its foot, and the column at the list's left edge
-# carries no text.
+# Number of entries in the device list of a screenshot: each entry has a one-pixel #777777 line
+# at its foot, and the column at the list's left edge carries no text.
 e2e_list_rows() {
-  local shot=$1 ox oy
+  local ox oy
   read -r ox oy < <(e2e_window_origin)
-  convert "$shot" -crop "1x${E2E_LIST_H}+$((ox + E2E_LIST_X + 8))+$((oy + E2E_LIST_Y))" +repage txt:- |
+  convert "$1" -crop "1x${E2E_LIST_H}+$((ox + E2E_LIST_X + 8))+$((oy + E2E_LIST_Y))" +repage txt:- |
     grep -ci '#777777' || true
-}
-
-# Crops entry I (from 0) of the list in a screenshot into FILE.
-e2e_list_row() {
-  local shot=$1 i=$2 out=$3 ox oy
-  read -r ox oy < <(e2e_window_origin)
-  convert "$shot" -crop "${E2E_LIST_W}x${E2E_ROW_H}+$((ox + E2E_LIST_X))+$((oy + E2E_LIST_Y + i * E2E_ROW_H))" \
-    +repage "$out"
 }
 
 # Waits until the list shows N entries; the last screenshot is $E2E_DIR/shot.png.
@@ -272,15 +217,6 @@ e2e_wait_rows() {
   echo "list shows $rows entries, expected $n" >&2
   return 1
 }
-
-# 0 when two pictures are the same pixel for pixel.
-e2e_same_picture() {
-  local diff
-  diff=$(compare -metric AE "$1" "$2" null: 2>&1 || true)
-  [ "$diff" = 0 ]
-}
-
-E2E_DISCOVERY=' a56c1b0081ff'
 
 e2e_one_switcher() {
   e2e_init

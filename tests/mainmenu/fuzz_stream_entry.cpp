@@ -6,34 +6,35 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
+// No controller: the window reads replies but sends nothing.
 MainMenu* window()
 {
-    static int argc = 1;
-    static char name[] = "fuzz_stream_entry";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        auto* a = new QApplication(argc, argv);
-        zvInitResources();
-        return a;
-    }();
-    Q_UNUSED(app);
-    // No controller: the window reads replies but sends nothing.
     static MainMenu* w = [] {
+        static int argc = 1;
+        static char name[] = "fuzz_stream_entry";
+        static char* argv[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QApplication(argc, argv);
+        zvInitResources();
         DEV_CHILD_TYPE = 0x28;
         return new MainMenu(nullptr, nullptr);
     }();
     return w;
 }
 
-}  // namespace
+void check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -41,20 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A copy, so reads past the datagram's end land outside the allocation and are caught.
     const QByteArray reply(reinterpret_cast<const char*>(data), static_cast<int>(size));
 
-    const MainMenu::StreamEntry e = MainMenu::decodeStreamEntry(reply);
-    if (e.kind == MainMenu::StreamEntry::Slot && (e.index < 0 || e.index > 7))
-        std::abort();
-    if (e.kind != MainMenu::StreamEntry::Slot && (e.index != -1 || !e.name.isEmpty() || !e.url.isEmpty()))
-        std::abort();
-    if (e.name.toUtf8().size() > 3 * MainMenu::kStreamNameBytes || e.url.size() > MainMenu::kStreamUrlBytes)
-        std::abort();
+    using E = MainMenu::StreamEntry;
+    const E e = MainMenu::decodeStreamEntry(reply);
+    const bool slot = e.kind == E::Slot;
+    check(slot ? (e.index >= 0 && e.index <= 7) : (e.index == -1 && e.name.isEmpty() && e.url.isEmpty()));
+    check(e.name.toUtf8().size() <= 3 * MainMenu::kStreamNameBytes && e.url.size() <= MainMenu::kStreamUrlBytes);
 
-    const int before = w->findChild<QComboBox*>(QStringLiteral("combIndex"))->currentIndex();
+    auto* index = w->findChild<QComboBox*>(QStringLiteral("combIndex"));
+    const int before = index->currentIndex();
     w->readStreamData(reply);
-    const int after = w->findChild<QComboBox*>(QStringLiteral("combIndex"))->currentIndex();
-    if (after < 0 || after > 7 || (e.kind != MainMenu::StreamEntry::Slot && after != before))
-        std::abort();
-    if (e.kind == MainMenu::StreamEntry::Slot && after != e.index)
-        std::abort();
+    const int after = index->currentIndex();
+    check(after >= 0 && after <= 7 && after == (slot ? e.index : before));
     return 0;
 }

@@ -1,224 +1,349 @@
-// What the settings window's fields send to the switcher, byte for byte.
+// What the settings window's fields send to the switcher, and the streaming
+// slots: reading a stream-entry reply, writing a slot, the delayed wiring of
+// the slot index.
 
-#include "mainmenu_bench.h"
+#include "main_menu.h"
+#include "widget_events.h"
+#include "wire_rig.h"
 #include "zv_resources.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTextCodec>
+#include <QtTest>
+
+namespace {
+
+using Frames = QStringList;
+
+// The settings window on a quiet controller bound to the stand-in switcher.
+struct Bench : rig::Rig
+{
+    explicit Bench(quint32 devType) : rig::Rig(devType), window(nullptr, fun.get())
+    {
+        window.getDevIP(rig::kDevice.toString());
+    }
+    template <typename T>
+    T* field(const char* name) { return namedChild<T>(&window, name); }
+    MainMenu window;
+};
+
+// A stream-entry reply as the stream board sends it: header, status, then one slot record.
+QByteArray streamReply(quint8 status, quint8 index, const QByteArray& name, const QByteArray& url, int size = 808)
+{
+    QByteArray r = QByteArray::fromHex("a56c2803e0ff01000000000000000000") + char(0x6A) + char(status) + char(index)
+                   + char(name.size()) + name.leftJustified(16, '\0') + char(url.size() & 0xFF) + char(url.size() >> 8)
+                   + url;
+    return r.leftJustified(size, '\0', true);
+}
+
+// The 808-byte slot write to the stream board: index, name_len, 16-byte name, url_len low byte first, 768-byte URL.
+QString slotFrame(quint8 index, const QByteArray& name, const QByteArray& url)
+{
+    const QByteArray record = QByteArray(1, char(0x67)) + char(index) + char(name.size()) + name.leftJustified(16, '\0')
+                              + char(url.size() & 0xFF) + char(url.size() >> 8) + url.leftJustified(768, '\0');
+    return QStringLiteral("e0:") + QString::fromLatin1(record.toHex(' '));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(MainMenu::StreamEntry::Kind)
 
 class TestMainMenuWire : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { zvInitResources(); }
-    void expectedFrameMatchesAKnownFrame();
-    void fieldChangeSendsFrame_data();
-    void fieldChangeSendsFrame();
-    void deviceValuesAreNotSentBack();
-    void displayOnlyFieldsSendNothing();
-    void resetSendsAndEndsThePanel();
-    void ipSave_data();
-    void ipSave();
-    void ipSaveKeepsStoredGatewayForEmptyField();
-    void badAddressIsRefused_data();
-    void badAddressIsRefused();
-};
-
-// A GPI frame worked out by hand, so the frame helper itself is pinned down.
-void TestMainMenuWire::expectedFrameMatchesAKnownFrame()
-{
-    const QByteArray gpi3 = QByteArray::fromHex("a56c1600a5ff01000000000000000000" "6e0205" "4103ae");
-    QCOMPARE(expectedFrame(kMainA, 0x6E, bytes({2, 5})), gpi3);
-}
-
-void TestMainMenuWire::fieldChangeSendsFrame_data()
-{
-    QTest::addColumn<quint32>("devType");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QByteArray>("frame");
-
-    for (int n : {1, 6})
-        QTest::addRow("GPI%d item 7", n) << 0x28u << QStringLiteral("comboBox_GPI%1").arg(n) << 7
-                                         << expectedFrame(kMainA, 0x6E, bytes({n - 1, 7}));
-    QTest::addRow("GPI1 WIPE10 on 4K") << 0x69u << "comboBox_GPI1" << 20 << expectedFrame(kMainA, 0x6E, bytes({0, 20}));
-    QTest::addRow("PGM OUT 1080I60") << 0x28u << "comboBoxPGM" << 2 << expectedFrame(kMainA, 0xA3, bytes({9}));
-    QTest::addRow("PGM OUT 2160P25") << 0x69u << "comboBoxPGM" << 3 << expectedFrame(kMainA, 0xA3, bytes({13}));
-    QTest::addRow("HDR CFG HDR10") << 0x69u << "comboBoxHDR_CFG" << 2 << expectedFrame(kMainA, 0xE0, bytes({2}));
-    QTest::addRow("fan Custom") << 0x28u << "comboBox_fanCtrl" << 1 << expectedFrame(kMainA, 0x6C, bytes({1}));
-    QTest::addRow("fan speed 310") << 0x28u << "spinBox_fanSpeed" << 310
-                                   << expectedFrame(kMainA, 0x6D, bytes({0x36, 0x01}));
-    QTest::addRow("stream rate 5 Mbps") << 0x28u << "combRtmpRate" << 4
-                                        << expectedFrame(kStreamA, 0x31, bytes({1, 4}));
-    QTest::addRow("video quality Uitra High") << 0x28u << "combVideoQuality" << 3
-                                              << expectedFrame(kStreamA, 0x31, bytes({0, 3}));
-}
-
-void TestMainMenuWire::fieldChangeSendsFrame()
-{
-    QFETCH(quint32, devType);
-    QFETCH(QString, field);
-    QFETCH(int, value);
-    QFETCH(QByteArray, frame);
-
-    MainMenuBench bench(devType);
-    QVERIFY(bench.device.isBound());
-    QWidget* w = bench.window->findChild<QWidget*>(field);
-    QVERIFY(w);
-    if (auto* box = qobject_cast<QComboBox*>(w))
-        box->setCurrentIndex(value);
-    else
-        qobject_cast<QSpinBox*>(w)->setValue(value);
-
-    const QList<QByteArray> got = MainMenuBench::waitCommands(bench.device, 1);
-    QCOMPARE(got.size(), 1);
-    QCOMPARE(got.first().toHex(' '), frame.toHex(' '));
-}
-
-// The panels hold the guard while they hand the device's values over.
-void TestMainMenuWire::deviceValuesAreNotSentBack()
-{
-    MainMenuBench bench(0x69);
+    void initTestCase()
     {
-        DevStateGuard guard;
-        bench.window->set_GPI1_Value(3);
-        bench.window->set_fanSpeed_Value(1, 144);
-        bench.window->set_PGM_Style(13);
+        zvInitResources();
+        // The slot texts travel in the local 8-bit encoding; pin it so byte counts do not follow the machine.
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     }
-    QCOMPARE(bench.field<QComboBox>("comboBox_GPI1")->currentIndex(), 3);
-    QCOMPARE(bench.field<QSpinBox>("spinBox_fanSpeed")->value(), 400);
-    QCOMPARE(bench.field<QComboBox>("comboBoxPGM")->currentText(), QStringLiteral("2160P25"));
-    const QList<QByteArray> sent = bench.sentUpToMarker(bench.device);
-    QCOMPARE(sent.size(), 1);
 
-    // The same GPI change by the operator does go out.
-    bench.field<QComboBox>("comboBox_GPI1")->setCurrentIndex(4);
-    const QList<QByteArray> got = MainMenuBench::waitCommands(bench.device, 1);
-    QCOMPARE(got, QList<QByteArray>{expectedFrame(kMainA, 0x6E, bytes({0, 4}))});
-}
+    void fieldChangeSends_data()
+    {
+        QTest::addColumn<quint32>("devType");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<Frames>("sent");
+        QTest::newRow("GPI1 item 7") << 0x28u << "comboBox_GPI1" << 7 << Frames{"6e 00 07"};
+        QTest::newRow("GPI6 item 7") << 0x28u << "comboBox_GPI6" << 7 << Frames{"6e 05 07"};
+        QTest::newRow("GPI1 WIPE10 on 4K") << 0x69u << "comboBox_GPI1" << 20 << Frames{"6e 00 14"};
+        QTest::newRow("PGM OUT 1080I60") << 0x28u << "comboBoxPGM" << 2 << Frames{"a3 09"};
+        QTest::newRow("PGM OUT 2160P25") << 0x69u << "comboBoxPGM" << 3 << Frames{"a3 0d"};
+        QTest::newRow("HDR CFG HDR10") << 0x69u << "comboBoxHDR_CFG" << 2 << Frames{"e0 02"};
+        QTest::newRow("fan Custom") << 0x28u << "comboBox_fanCtrl" << 1 << Frames{"6c 01"};
+        QTest::newRow("fan speed 310") << 0x28u << "spinBox_fanSpeed" << 310 << Frames{"6d 36 01"};
+        QTest::newRow("stream rate 5 Mbps") << 0x28u << "combRtmpRate" << 4 << Frames{"e0:31 01 04"};
+        QTest::newRow("video quality Uitra High") << 0x28u << "combVideoQuality" << 3 << Frames{"e0:31 00 03"};
+        // Wired to nothing: audio delay, line gain, microphone, encoding, storage, stream type; the slot
+        // index not in the first two seconds.
+        QTest::newRow("audio delay") << 0x28u << "spinBoxAudioDelay" << 120 << Frames();
+        QTest::newRow("line gain") << 0x28u << "spinBoxLineGain" << 9 << Frames();
+        QTest::newRow("microphone") << 0x28u << "spinBoxMIC" << -3 << Frames();
+        QTest::newRow("encoding") << 0x28u << "combEncoding" << 0 << Frames();
+        QTest::newRow("storage") << 0x28u << "combStorageType" << 2 << Frames();
+        QTest::newRow("stream type") << 0x28u << "combStreamType" << -1 << Frames();
+        QTest::newRow("slot index early") << 0x28u << "combIndex" << 5 << Frames();
+    }
+    void fieldChangeSends()
+    {
+        QFETCH(quint32, devType);
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(Frames, sent);
+        Bench bench(devType);
+        QVERIFY(bench.capture.isBound());
+        QWidget* w = namedChild(&bench.window, field);
+        if (auto* box = qobject_cast<QComboBox*>(w))
+            box->setCurrentIndex(value);
+        else
+            qobject_cast<QSpinBox*>(w)->setValue(value);
+        QCOMPARE(bench.frames(), sent);
+    }
 
-void TestMainMenuWire::displayOnlyFieldsSendNothing()
-{
-    MainMenuBench bench(0x28);
-    bench.field<QSpinBox>("spinBoxAudioDelay")->setValue(120);
-    bench.field<QSpinBox>("spinBoxLineGain")->setValue(9);
-    bench.field<QSpinBox>("spinBoxMIC")->setValue(-3);
-    bench.field<QComboBox>("combEncoding")->setCurrentIndex(0);
-    bench.field<QComboBox>("combStorageType")->setCurrentIndex(2);
-    bench.field<QComboBox>("combStreamType")->setCurrentIndex(-1);
-    // The stream index is not wired in the first two seconds either.
-    bench.field<QComboBox>("combIndex")->setCurrentIndex(5);
-    bench.field<QLineEdit>("combName")->setText(QStringLiteral("studio"));
+    // The panels hold the guard while they hand the device's values over.
+    void deviceValuesAreNotSentBack()
+    {
+        Bench bench(0x69);
+        {
+            DevStateGuard guard;
+            bench.window.set_GPI1_Value(3);
+            bench.window.set_fanSpeed_Value(1, 144);
+            bench.window.set_PGM_Style(13);
+        }
+        QCOMPARE(bench.field<QComboBox>("comboBox_GPI1")->currentIndex(), 3);
+        QCOMPARE(bench.frames(), Frames());
+        // The same GPI change by the operator does go out.
+        bench.field<QComboBox>("comboBox_GPI1")->setCurrentIndex(4);
+        QCOMPARE(bench.frames(), Frames{"6e 00 04"});
+    }
 
-    const QList<QByteArray> sent = bench.sentUpToMarker(bench.device);
-    QCOMPARE(sent.size(), 1);
-    QCOMPARE(quint8(sent.first().at(16)), quint8(0x6C));
-}
+    void resetSendsAndEndsThePanel()
+    {
+        Bench bench(0x28);
+        QSignalSpy exits(bench.fun.get(), &onlyFun::ExitSignals);
+        QTest::mouseClick(bench.field<QPushButton>("btnReset"), Qt::LeftButton);
+        QCOMPARE(exits.count(), 1);
+        QCOMPARE(bench.frames(), Frames{"0b"});
+    }
 
-void TestMainMenuWire::resetSendsAndEndsThePanel()
-{
-    MainMenuBench bench(0x28);
-    QSignalSpy exits(bench.fun.get(), &onlyFun::ExitSignals);
-    QTest::mouseClick(bench.field<QPushButton>("btnReset"), Qt::LeftButton);
-    QCOMPARE(exits.count(), 1);
-    const QList<QByteArray> got = MainMenuBench::waitCommands(bench.device, 1);
-    QCOMPARE(got, QList<QByteArray>{expectedFrame(kMainA, 0x0B, QByteArray())});
-}
+    void ipSave_data()
+    {
+        QTest::addColumn<quint32>("devType");
+        QTest::addColumn<bool>("makeStatic");
+        QTest::addColumn<QString>("dns");
+        QTest::addColumn<QString>("sent");
+        // ip 127.0.0.3, mask 255.255.255.0, gateway 127.0.0.1, mode, [dns]
+        const QString head = QStringLiteral("05 7f 00 00 03 ff ff ff 00 7f 00 00 01 ");
+        QTest::newRow("4K, static, no DNS field") << 0x69u << true << QString() << head + "00";
+        QTest::newRow("4K, dynamic") << 0x69u << false << QString() << head + "01";
+        QTest::newRow("Vy, empty DNS takes 8.8.8.8") << 0x28u << true << QString() << head + "00 08 08 08 08";
+        QTest::newRow("Vy, DNS given") << 0x28u << true << QStringLiteral("1.1.1.1") << head + "00 01 01 01 01";
+    }
 
-void TestMainMenuWire::ipSave_data()
-{
-    QTest::addColumn<quint32>("devType");
-    QTest::addColumn<bool>("makeStatic");
-    QTest::addColumn<QString>("dns");
-    QTest::addColumn<QByteArray>("record");
+    // The set-IP frame goes to the old address; the next command to the new one.
+    void ipSave()
+    {
+        QFETCH(quint32, devType);
+        QFETCH(bool, makeStatic);
+        QFETCH(QString, dns);
+        QFETCH(QString, sent);
+        Bench bench(devType);
+        UdpCapture moved(QHostAddress(QStringLiteral("127.0.0.3")), 7000);
+        QVERIFY(moved.isBound());
+        QSignalSpy dnsSaves(&bench.window, &MainMenu::saveIP_DNS_Signals);
+        if (makeStatic)
+            bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
+        // With "Dynamic" the read-only fields are still sent; the text is set as the device would have it.
+        bench.field<QLineEdit>("lineIP")->setText(QStringLiteral("127.0.0.3"));
+        if (!dns.isEmpty())
+            bench.field<QLineEdit>("lineDNS")->setText(dns);
+        QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
 
-    // ip 127.0.0.3, mask 255.255.255.0, gateway 127.0.0.1, mode, [dns]
-    QTest::newRow("4K, static, no DNS field")
-        << 0x69u << true << QString() << bytes({127, 0, 0, 3, 255, 255, 255, 0, 127, 0, 0, 1, 0});
-    QTest::newRow("4K, dynamic") << 0x69u << false << QString()
-                                 << bytes({127, 0, 0, 3, 255, 255, 255, 0, 127, 0, 0, 1, 1});
-    QTest::newRow("Vy, empty DNS takes 8.8.8.8")
-        << 0x28u << true << QString() << bytes({127, 0, 0, 3, 255, 255, 255, 0, 127, 0, 0, 1, 0, 8, 8, 8, 8});
-    QTest::newRow("Vy, DNS given") << 0x28u << true << QStringLiteral("1.1.1.1")
-                                   << bytes({127, 0, 0, 3, 255, 255, 255, 0, 127, 0, 0, 1, 0, 1, 1, 1, 1});
-}
+        QVERIFY(bench.capture.waitForCount(1));
+        const QList<CapturedDatagram> got = bench.capture.takeAll();
+        QCOMPARE(got.size(), 1);
+        QCOMPARE(rig::body(got.first().data), sent);
+        if (devType == 0x28) // the Vy editions save with a DNS
+            QCOMPARE(dnsSaves.value(0).value(3).toString(), dns.isEmpty() ? QStringLiteral("8.8.8.8") : dns);
+        QCOMPARE(rig::sentBefore(moved, *bench.fun), Frames());
+        QCOMPARE(bench.capture.count(), 0);
+    }
 
-// The set-IP frame goes to the old address; the next command to the new one.
-void TestMainMenuWire::ipSave()
-{
-    QFETCH(quint32, devType);
-    QFETCH(bool, makeStatic);
-    QFETCH(QString, dns);
-    QFETCH(QByteArray, record);
-
-    MainMenuBench bench(devType);
-    UdpCapture moved(QHostAddress(QStringLiteral("127.0.0.3")), 7000);
-    QVERIFY(moved.isBound());
-    QSignalSpy dnsSaves(bench.window.get(), &MainMenu::saveIP_DNS_Signals);
-    if (makeStatic)
+    void ipSaveKeepsStoredGatewayForEmptyField()
+    {
+        Bench bench(0x69);
         bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
-    // With "Dynamic" the read-only fields are still sent; the text is set as the device would have it.
-    bench.field<QLineEdit>("lineIP")->setText(QStringLiteral("127.0.0.3"));
-    if (!dns.isEmpty())
-        bench.field<QLineEdit>("lineDNS")->setText(dns);
-    QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
-
-    const QList<QByteArray> got = MainMenuBench::waitCommands(bench.device, 1);
-    QCOMPARE(got.size(), 1);
-    QCOMPARE(got.first().size(), record.size() == 17 ? 37 : 33);
-    QCOMPARE(got.first().toHex(' '), expectedFrame(kMainA, 0x05, record, 0x00).toHex(' '));
-    if (record.size() == 17) {
-        QCOMPARE(dnsSaves.count(), 1);
-        QCOMPARE(dnsSaves.first().at(3).toString(), dns.isEmpty() ? QStringLiteral("8.8.8.8") : dns);
+        bench.field<QLineEdit>("lineGateWay")->clear();
+        QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
+        QCOMPARE(bench.frames(), Frames{"05 7f 00 00 02 ff ff ff 00 7f 00 00 01 00"});
     }
 
-    const QList<QByteArray> after = bench.sentUpToMarker(moved);
-    QCOMPARE(after.size(), 1);
-    QCOMPARE(MainMenuBench::commands(bench.device).size(), 0);
-}
+    void badAddressIsRefused_data()
+    {
+        QTest::addColumn<quint32>("devType");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("IP part over 255") << 0x69u << "lineIP" << "127.0.0.300";
+        QTest::newRow("IP left half typed") << 0x69u << "lineIP" << "127.0.0.";
+        QTest::newRow("netmask with a letter") << 0x69u << "lineMask" << "255.255.x.0";
+        QTest::newRow("gateway of five parts") << 0x28u << "lineGateWay" << "127.0.0.1.5";
+        QTest::newRow("DNS host name") << 0x28u << "lineDNS" << "dns.local";
+    }
+    void badAddressIsRefused()
+    {
+        QFETCH(quint32, devType);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        Bench bench(devType);
+        QSignalSpy saves(&bench.window, &MainMenu::saveIP_Signals);
+        QSignalSpy dnsSaves(&bench.window, &MainMenu::saveIP_DNS_Signals);
+        bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
+        // setText passes the validator by, as a paste of half-typed text would leave the field.
+        bench.field<QLineEdit>(field.toLatin1().constData())->setText(text);
+        QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
+        QCOMPARE(saves.count() + dnsSaves.count(), 0);
+        // The marker still reaches the old address: nothing was sent and the target is unchanged.
+        QCOMPARE(bench.frames(), Frames());
+    }
 
-void TestMainMenuWire::ipSaveKeepsStoredGatewayForEmptyField()
-{
-    MainMenuBench bench(0x69);
-    bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
-    bench.field<QLineEdit>("lineGateWay")->clear();
-    QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
-    const QList<QByteArray> got = MainMenuBench::waitCommands(bench.device, 1);
-    QCOMPARE(got.size(), 1);
-    QCOMPARE(got.first(),
-             expectedFrame(kMainA, 0x05, bytes({127, 0, 0, 2, 255, 255, 255, 0, 127, 0, 0, 1, 0}), 0x00));
-}
+    void decode_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<MainMenu::StreamEntry::Kind>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
 
-void TestMainMenuWire::badAddressIsRefused_data()
-{
-    QTest::addColumn<quint32>("devType");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
+        using E = MainMenu::StreamEntry;
+        const QByteArray url40 = "rtmp://127.0.0.9/live/abcdefghijklmnopqr";
+        QTest::newRow("slot 3") << streamReply(0, 2, "studio", url40) << E::Slot << 2 << "studio" << QString(url40);
+        QTest::newRow("status 1") << streamReply(1, 2, "studio", url40) << E::NoSlot << -1 << "" << "";
+        QTest::newRow("slot 8") << streamReply(0, 7, "last", "rtmp://a") << E::Slot << 7 << "last" << "rtmp://a";
+        QTest::newRow("index 8 ignored") << streamReply(0, 8, "x", "y") << E::Ignored << -1 << "" << "";
+        QTest::newRow("name fills 16 bytes") << streamReply(0, 1, "ABCDEFGHIJKLMNOP", "u") << E::Slot << 1
+                                             << "ABCDEFGHIJKLMNOP" << "u";
+        QTest::newRow("name in UTF-8") << streamReply(0, 0, "Caf\xc3\xa9", "u") << E::Slot << 0
+                                       << QString::fromUtf8("Caf\xc3\xa9") << "u";
+        QTest::newRow("URL fills 768 bytes, trailing bytes unread")
+            << streamReply(0, 4, "n", QByteArray(768, 'w') + "XYZ", 820) << E::Slot << 4 << "n" << QString(768, 'w');
+        QTest::newRow("empty slot") << streamReply(0, 5, "", "") << E::Slot << 5 << "" << "";
+        QTest::newRow("cut in the name") << streamReply(0, 3, "abcdefgh", "rtmp://x", 24)
+            << E::Slot << 3 << "abcd" << "";
+        QTest::newRow("cut in the URL") << streamReply(0, 3, "ab", "rtmp://x/y", 44)
+            << E::Slot << 3 << "ab" << "rtmp:/";
+        QTest::newRow("ends after the index") << streamReply(0, 6, "ab", "u", 19) << E::Slot << 6 << "" << "";
+        QTest::newRow("ends at the status") << streamReply(0, 6, "ab", "u", 18) << E::NoSlot << -1 << "" << "";
+        QTest::newRow("no status byte") << streamReply(0, 6, "ab", "u", 17) << E::NoSlot << -1 << "" << "";
+        QTest::newRow("empty datagram") << QByteArray() << E::NoSlot << -1 << "" << "";
+    }
+    void decode()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(MainMenu::StreamEntry::Kind, kind);
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        // Exactly the datagram's bytes, with no terminator behind them.
+        const MainMenu::StreamEntry e = MainMenu::decodeStreamEntry(QByteArray(reply.constData(), reply.size()));
+        QCOMPARE(e.kind, kind);
+        QCOMPARE(e.index, index);
+        QCOMPARE(e.name, name);
+        QCOMPARE(e.url, url);
+    }
 
-    QTest::newRow("IP part over 255") << 0x69u << "lineIP" << "127.0.0.300";
-    QTest::newRow("IP left half typed") << 0x69u << "lineIP" << "127.0.0.";
-    QTest::newRow("netmask with a letter") << 0x69u << "lineMask" << "255.255.x.0";
-    QTest::newRow("gateway of five parts") << 0x28u << "lineGateWay" << "127.0.0.1.5";
-    QTest::newRow("DNS host name") << 0x28u << "lineDNS" << "dns.local";
-}
+    void replyWithStatusOrBadIndex()
+    {
+        DEV_CHILD_TYPE = 0x28;
+        MainMenu w(nullptr, nullptr);
+        QComboBox* index = w.findChild<QComboBox*>("combIndex");
+        w.readStreamData(streamReply(0, 2, "studio", "rtmp://a"));
+        w.readStreamData(streamReply(0, 8, "other", "rtmp://b"));
+        QCOMPARE(index->currentIndex(), 2);
+        QCOMPARE(w.findChild<QLineEdit*>("combName")->text(), QStringLiteral("studio"));
+        w.readStreamData(streamReply(1, 6, "other", "rtmp://b"));
+        QVERIFY(w.findChild<QLineEdit*>("combName")->text().isEmpty());
+        QVERIFY(w.findChild<QLineEdit*>("combURL")->text().isEmpty());
+        QCOMPARE(index->currentIndex(), 2);
+    }
 
-void TestMainMenuWire::badAddressIsRefused()
-{
-    QFETCH(quint32, devType);
-    QFETCH(QString, field);
-    QFETCH(QString, text);
+    void writeSlot_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<Frames>("sent");
+        const QByteArray url40 = "rtmp://127.0.0.9/live/abcdefghijklmnopqr";
+        const QByteArray cafe = "Caf\xc3\xa9";
+        QTest::newRow("six letters, 40-byte URL, slot 3")
+            << 2 << "studio" << QString(url40) << Frames{slotFrame(2, "studio", url40)};
+        QTest::newRow("name counted in bytes")
+            << 0 << QString::fromUtf8(cafe) << "rtmp://x" << Frames{slotFrame(0, cafe, "rtmp://x")};
+        QTest::newRow("full fields") << 7 << "ABCDEFGHIJKLMNOP" << QString(768, 'u')
+                                     << Frames{slotFrame(7, "ABCDEFGHIJKLMNOP", QByteArray(768, 'u'))};
+        // A text that does not fit its field is not written at all.
+        QTest::newRow("empty name") << 0 << "" << "rtmp://x" << Frames();
+        QTest::newRow("empty URL") << 0 << "studio" << "" << Frames();
+        QTest::newRow("name of 18 bytes") << 0 << QString(9, QChar(0xC4)) << "rtmp://x" << Frames();
+        QTest::newRow("URL of 799 bytes") << 0 << "studio" << "rtmp://" + QString(396, QChar(0xE9)) << Frames();
+    }
+    void writeSlot()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        QFETCH(Frames, sent);
+        Bench bench(0x28);
+        bench.field<QComboBox>("combIndex")->setCurrentIndex(index);
+        bench.field<QLineEdit>("combName")->setText(name);
+        QLineEdit* urlField = bench.field<QLineEdit>("combURL");
+        urlField->setText(url);
+        QTest::keyClick(urlField, Qt::Key_Return);
+        QCOMPARE(bench.frames(), sent);
+    }
 
-    MainMenuBench bench(devType);
-    QSignalSpy saves(bench.window.get(), &MainMenu::saveIP_Signals);
-    QSignalSpy dnsSaves(bench.window.get(), &MainMenu::saveIP_DNS_Signals);
-    bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
-    // setText passes the validator by, as a paste of half-typed text would leave the field.
-    bench.field<QLineEdit>(field.toLatin1().constData())->setText(text);
-    QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
+    void indexIsWiredAfterTwoSeconds()
+    {
+        Bench bench(0x28);
+        QComboBox* index = bench.field<QComboBox>("combIndex");
+        QLineEdit* name = bench.field<QLineEdit>("combName");
+        // Before the wiring neither an index change nor a reply reaches anything.
+        index->setCurrentIndex(3);
+        emit bench.fun->getStreamData(streamReply(0, 1, "early", "rtmp://early"));
+        QCOMPARE(index->currentIndex(), 3);
+        QVERIFY(name->text().isEmpty());
+        QCOMPARE(bench.frames(), Frames());
 
-    QCOMPARE(saves.count() + dnsSaves.count(), 0);
-    // The marker still reaches the old address: nothing was sent and the target is unchanged.
-    const QList<QByteArray> sent = bench.sentUpToMarker(bench.device);
-    QCOMPARE(sent.size(), 1);
-}
+        // Coarse timers may fire up to 5 % late.
+        QTest::qWait(MainMenu::kStreamWiringDelayMs + 500);
+        // Nothing is read on its own when the wiring is made; a reply now shows its slot.
+        QVERIFY(name->text().isEmpty());
+        emit bench.fun->getStreamData(streamReply(0, 4, "studio", "rtmp://127.0.0.9/live"));
+        QCOMPARE(index->currentIndex(), 4);
+        QCOMPARE(name->text(), QStringLiteral("studio"));
+        QCOMPARE(bench.field<QLineEdit>("combURL")->text(), QStringLiteral("rtmp://127.0.0.9/live"));
+        index->setCurrentIndex(6);
+        QCOMPARE(bench.frames(), (Frames{"e0:6c 00 04", "e0:6a 04", "e0:6c 00 06", "e0:6a 06"}));
+
+        // A device-reported index is not echoed, but its slot is still read back; one past the
+        // list selects nothing, and no slot number goes out for it.
+        {
+            DevStateGuard guard;
+            bench.window.setRecStreamValue(1, 2, 1, 1, 0);
+        }
+        QCOMPARE(bench.frames(), Frames{"e0:6a 01"});
+        {
+            DevStateGuard guard;
+            bench.window.setRecStreamValue(9, 2, 1, 1, 0);
+        }
+        QCOMPARE(index->currentIndex(), -1);
+        QCOMPARE(bench.frames(), Frames());
+    }
+};
 
 QTEST_MAIN(TestMainMenuWire)
 #include "tst_mainmenu_wire.moc"

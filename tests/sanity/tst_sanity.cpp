@@ -1,21 +1,16 @@
+// The socket tests rely on running in a namespace of their own: only loopback, and port 7000 free.
+#include <QNetworkInterface>
 #include <QtTest>
 #include <QUdpSocket>
-#include <QNetworkInterface>
 
-// The socket tests rely on running in a namespace of their own: only loopback,
-// and port 7000 free for the taking.
 class tst_sanity : public QObject
 {
     Q_OBJECT
 private slots:
-    void onlyLoopbackIsVisible()
+    void onlyLoopbackIsUpAndPort7000IsFree()
     {
-        for (const QNetworkInterface &i : QNetworkInterface::allInterfaces())
-            if (i.flags() & QNetworkInterface::IsUp)
-                QVERIFY2(i.flags() & QNetworkInterface::IsLoopBack, qPrintable(i.name()));
-    }
-    void port7000IsFree()
-    {
+        for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
+            QVERIFY2(!(i.flags() & QNetworkInterface::IsUp) || (i.flags() & QNetworkInterface::IsLoopBack), qPrintable(i.name()));
         QUdpSocket s;
         QVERIFY(s.bind(QHostAddress::LocalHost, 7000));
     }

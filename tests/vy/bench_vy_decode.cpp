@@ -1,4 +1,4 @@
-// Applying a state dump to the Vy panel: every group changed versus the same dump again.
+// Applying a state dump to the Vy panel with every group changed.
 
 #include "model_tables.h"
 #include "onlyfun.h"
@@ -6,7 +6,6 @@
 #include "edition_frames.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -34,19 +33,6 @@ void BM_DumpEveryGroupChanged(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DumpEveryGroupChanged);
-
-void BM_DumpRepeated(benchmark::State& state)
-{
-    const QByteArray a = dumpWith(0);
-    emit g_panel->controller()->getDateSignals(a);
-    QPushButton* pgm = g_panel->findChild<QPushButton*>(QStringLiteral("btn_pgm_1"));
-    pgm->setStyleSheet(QStringLiteral("marker"));
-    for (auto _ : state)
-        emit g_panel->controller()->getDateSignals(a);
-    if (pgm->styleSheet() != QLatin1String("marker"))
-        state.SkipWithError("a repeated dump touched a widget");
-}
-BENCHMARK(BM_DumpRepeated);
 
 } // namespace
 

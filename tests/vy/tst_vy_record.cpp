@@ -1,8 +1,23 @@
-// The state dump decoder: offsets, byte order, bounds, and which groups changed.
+// What both edition panels share: the state dump and T-bar decoders (offsets,
+// byte order, bounds, which groups changed) and the record applier. Each
+// datagram lies in a heap block of exactly its size, so a read past its end is
+// caught by the sanitizer.
 
+#include "audio_page.h"
+#include "cam_page.h"
 #include "device_record.h"
 #include "edition_frames.h"
+#include "key_page.h"
+#include "main_menu.h"
+#include "model_tables.h"
+#include "onlyfun.h"
+#include "pattern_page.h"
+#include "pip_page.h"
+#include "pop_page.h"
+#include "record_apply.h"
+#include "zv_resources.h"
 
+#include <QLineEdit>
 #include <QtTest>
 #include <functional>
 #include <vector>
@@ -13,46 +28,40 @@ Q_DECLARE_METATYPE(Bytes)
 
 namespace {
 
-const QMap<QString, std::function<int(const Record&)>>& fields()
-{
-    static const QMap<QString, std::function<int(const Record&)>> f = {
-        {"pgm", [](const Record& r) { return r.pgm; }},
-        {"pvw", [](const Record& r) { return r.pvw; }},
-        {"ch2Level", [](const Record& r) { return r.ch2Level; }},
-        {"mute", [](const Record& r) { return r.mute; }},
-        {"group10", [](const Record& r) { return r.transition[11]; }},
-        {"patternOn", [](const Record& r) { return r.patternOn; }},
-        {"pipHPos", [](const Record& r) { return r.pipHPos.value; }},
-        {"pipVPos", [](const Record& r) { return r.pipVPos.value; }},
-        {"popVPos", [](const Record& r) { return r.popVPos.value; }},
-        {"patternNum", [](const Record& r) { return r.patternNum; }},
-        {"patternSize", [](const Record& r) { return r.patternSize.value; }},
-        {"patternVStretch", [](const Record& r) { return r.patternVStretch.value; }},
-        {"camZoom", [](const Record& r) { return r.camZoom; }},
-        {"gpi6", [](const Record& r) { return r.gpi[5]; }},
-        {"fanSpeed", [](const Record& r) { return r.fanSpeed.value; }},
-        {"hdrOn", [](const Record& r) { return r.hdrOn(); }},
-        {"hdrCfg", [](const Record& r) { return r.hdrCfg(); }},
-        {"f7Mode", [](const Record& r) { return r.f7Mode; }},
-    };
-    return f;
-}
-
-// The datagram in a heap block of exactly its size, so a read past its end is caught by the sanitizer.
 struct ExactBuffer {
     explicit ExactBuffer(const QByteArray& src) : bytes(src.cbegin(), src.cend()) {}
     QByteArray view() const { return QByteArray::fromRawData(bytes.data(), int(bytes.size())); }
     std::vector<char> bytes;
 };
 
-StateDump decoded(const QByteArray& reply, int minSize = kVyMinDumpSize)
+bool decode(const QByteArray& reply, StateDump& d, int minSize = kVyMinDumpSize)
+{
+    ExactBuffer buf(reply);
+    return decodeStateDump(buf.view(), minSize, d);
+}
+
+StateDump decoded(const QByteArray& reply)
 {
     StateDump d;
-    ExactBuffer buf(reply);
-    if (!decodeStateDump(buf.view(), minSize, d))
+    if (!decode(reply, d))
         qFatal("dump not accepted");
     return d;
 }
+
+using Field = std::function<int(const Record&)>;
+const QMap<QString, Field> kFields = {
+    {"pgm", [](const Record& r) { return r.pgm; }},
+    {"pvw", [](const Record& r) { return r.pvw; }},
+    {"group10", [](const Record& r) { return r.transition[11]; }},
+    {"pipHPos", [](const Record& r) { return r.pipHPos.value; }},
+    {"popVPos", [](const Record& r) { return r.popVPos.value; }},
+    {"fanSpeed", [](const Record& r) { return r.fanSpeed.value; }},
+    {"hdrOn", [](const Record& r) { return r.hdrOn(); }},
+    {"hdrCfg", [](const Record& r) { return r.hdrCfg(); }},
+    {"f7Mode", [](const Record& r) { return r.f7Mode; }},
+};
+
+Bytes changedBase() { return {{0, 1}, {1, 2}, {29, 1}, {30, 10}, {70, 0}, {71, 1}, {86, 0}, {87, 100}, {92, 2}}; }
 
 } // namespace
 
@@ -66,20 +75,11 @@ private slots:
         QTest::addColumn<Bytes>("record");
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("expected");
-        QTest::newRow("PGM input 3 at reply byte 18") << Bytes{{0, 3}} << "pgm" << 3;
+        QTest::newRow("PGM at reply byte 18") << Bytes{{0, 3}} << "pgm" << 3;
         QTest::newRow("PVW bar at byte 19") << Bytes{{1, 9}} << "pvw" << 9;
-        QTest::newRow("CH2 level") << Bytes{{8, 60}} << "ch2Level" << 60;
-        QTest::newRow("mute at r38") << Bytes{{38, 1}} << "mute" << 1;
         QTest::newRow("effect of group 10") << Bytes{{22, 88}} << "group10" << 88;
-        QTest::newRow("pattern on at r57") << Bytes{{57, 1}} << "patternOn" << 1;
         QTest::newRow("PIP H high byte first") << Bytes{{29, 0x01}, {30, 0x2C}} << "pipHPos" << 300;
-        QTest::newRow("PIP V") << Bytes{{31, 0x02}, {32, 0x1C}} << "pipVPos" << 540;
         QTest::newRow("POP V") << Bytes{{48, 0x00}, {49, 0x64}} << "popVPos" << 100;
-        QTest::newRow("pattern number at r59") << Bytes{{59, 5}} << "patternNum" << 5;
-        QTest::newRow("pattern size 1080") << Bytes{{64, 0x04}, {65, 0x38}} << "patternSize" << 1080;
-        QTest::newRow("pattern V stretching") << Bytes{{68, 0x00}, {69, 0xFF}} << "patternVStretch" << 255;
-        QTest::newRow("zoom or focus at r78") << Bytes{{78, 1}} << "camZoom" << 1;
-        QTest::newRow("GPI6 at r84") << Bytes{{84, 3}} << "gpi6" << 3;
         QTest::newRow("fan speed 300") << Bytes{{86, 1}, {87, 44}} << "fanSpeed" << 300;
         QTest::newRow("HDR on is bit 0") << Bytes{{92, 0x05}} << "hdrOn" << 1;
         QTest::newRow("HDR configuration is the rest") << Bytes{{92, 0x05}} << "hdrCfg" << 2;
@@ -90,9 +90,8 @@ private slots:
         QFETCH(Bytes, record);
         QFETCH(QString, field);
         QFETCH(int, expected);
-        const StateDump d = decoded(EditionFrames::stateDump(record));
-        QVERIFY(fields().contains(field));
-        QCOMPARE(fields()[field](d.record), expected);
+        QVERIFY(kFields.contains(field));
+        QCOMPARE(kFields[field](decoded(EditionFrames::stateDump(record)).record), expected);
     }
 
     void status_data()
@@ -118,40 +117,34 @@ private slots:
         QCOMPARE(QList<int>({st.rec(), st.pause(), st.stream(), st.streamIndex(), st.streamRate(), st.quality(),
                              st.encoding(), st.storage()}),
                  expected);
-        QCOMPARE(st.word, w);
     }
 
     // The status sits where the length field puts it, and only where that lies inside the datagram.
     void statusBounds_data()
     {
-        QTest::addColumn<int>("size");
         QTest::addColumn<int>("lengthField");
         QTest::addColumn<bool>("hasStatus");
-        QTest::newRow("L equals the size") << 160 << 160 << true;
-        QTest::newRow("L shorter than the datagram") << 160 << 140 << true;
-        QTest::newRow("L of 26, the smallest") << 160 << 26 << true;
-        QTest::newRow("L of 25 lands before the record") << 160 << 25 << false;
-        QTest::newRow("L of 0") << 160 << 0 << false;
-        QTest::newRow("L past the end") << 160 << 161 << false;
-        QTest::newRow("L far past the end") << 160 << 0xFFFF << false;
+        QTest::newRow("L equals the size") << 160 << true;
+        QTest::newRow("L shorter than the datagram") << 140 << true;
+        QTest::newRow("L of 26, the smallest") << 26 << true;
+        QTest::newRow("L of 25 lands before the record") << 25 << false;
+        QTest::newRow("L of 0") << 0 << false;
+        QTest::newRow("L past the end") << 161 << false;
+        QTest::newRow("L far past the end") << 0xFFFF << false;
     }
     void statusBounds()
     {
-        QFETCH(int, size);
         QFETCH(int, lengthField);
         QFETCH(bool, hasStatus);
-        QByteArray f(size, '\0');
-        for (int i = 0; i < 4; ++i) {
-            const int at = lengthField - 8 + i;
-            if (at >= 18 && at < size)
-                f[at] = char(0x11 * (i + 1));
-        }
+        QByteArray f(160, '\0');
+        for (int i = 0; i < 4; ++i)
+            if (lengthField - 8 + i >= 18 && lengthField - 8 + i < f.size())
+                f[lengthField - 8 + i] = char(0x11 * (i + 1));
         EditionFrames::seal(f, 0x0A, lengthField);
-        if (lengthField >= 26 && lengthField <= size)
+        if (lengthField >= 26 && lengthField <= f.size())
             f[lengthField - 4] = char(0x5A);
-        ExactBuffer buf(f);
         StateDump d;
-        QVERIFY(decodeStateDump(buf.view(), kVyMinDumpSize, d));
+        QVERIFY(decode(f, d));
         QCOMPARE(d.hasStatus, hasStatus);
         if (hasStatus) {
             QCOMPARE(d.status.word, 0x44332211u);
@@ -159,99 +152,167 @@ private slots:
         }
     }
 
-    void rejected_data()
+    // Each panel's smallest dump: the Vy panel reads up to reply byte 133, the 4K panel up to 110.
+    void accepted_data()
     {
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160);
-        QTest::newRow("record status 1") << [] { QByteArray f = EditionFrames::stateDump({{0, 2}}); f[17] = 1; return f; }();
-        QTest::newRow("133 bytes, one short of the record") << EditionFrames::stateDump({{0, 2}}, 0, 0, 133);
-        QTest::newRow("110 bytes") << EditionFrames::stateDump({{0, 2}}, 0, 0, 110);
-        QTest::newRow("20 bytes") << EditionFrames::stateDump({}, 0, 0, 20);
-        QTest::newRow("empty") << QByteArray();
+        QTest::addColumn<int>("minSize");
+        QTest::addColumn<bool>("accepted");
+        using EditionFrames::stateDump;
+        QTest::newRow("Vy: 134 bytes") << stateDump({{0, 2}}, 0, 0, 134) << kVyMinDumpSize << true;
+        QTest::newRow("Vy: 133 bytes") << stateDump({{0, 2}}, 0, 0, 133) << kVyMinDumpSize << false;
+        QTest::newRow("4K: 111 bytes") << stateDump({{0, 2}}, 0, 0, 111) << k4kMinDumpSize << true;
+        QTest::newRow("4K: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << k4kMinDumpSize << false;
+        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160) << k4kMinDumpSize << false;
+        QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false;
+        QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false;
+        QTest::newRow("empty") << QByteArray() << k4kMinDumpSize << false;
     }
-    void rejected()
+    void accepted()
     {
         QFETCH(QByteArray, reply);
-        ExactBuffer buf(reply);
+        QFETCH(int, minSize);
+        QFETCH(bool, accepted);
         StateDump d;
-        QVERIFY(!decodeStateDump(buf.view(), kVyMinDumpSize, d));
-    }
-
-    // The 4K panel reads up to reply byte 110: shorter dumps serve it, without the F7 byte.
-    void shortDumpForThe4kPanel()
-    {
-        const QByteArray f = EditionFrames::stateDump({{92, 1}, {0, 4}}, 0, 0, 111);
-        const StateDump d = decoded(f, k4kMinDumpSize);
-        QCOMPARE(d.record.pgm, quint8(4));
-        QVERIFY(d.record.present.test(HdrOn));
-        QVERIFY(!d.record.present.test(F7Mode));
-        QCOMPARE(changedGroups(d, nullptr).test(F7Mode), false);
-        StateDump none;
-        ExactBuffer buf(EditionFrames::stateDump({}, 0, 0, 110));
-        QVERIFY(!decodeStateDump(buf.view(), k4kMinDumpSize, none));
+        QCOMPARE(decode(reply, d, minSize), accepted);
+        if (accepted) {
+            QCOMPARE(d.record.pgm, quint8(2));
+            // The F7 byte lies past a 111-byte dump: its group is neither present nor changed.
+            QCOMPARE(d.record.present.test(F7Mode), reply.size() > 133);
+            QCOMPARE(changedGroups(d, nullptr).test(F7Mode), reply.size() > 133);
+        }
     }
 
     void changed_data()
     {
-        QTest::addColumn<Bytes>("before");
         QTest::addColumn<Bytes>("after");
         QTest::addColumn<QList<int>>("groups");
-        const Bytes base{{0, 1}, {1, 2}, {29, 1}, {30, 10}, {70, 0}, {71, 1}, {86, 0}, {87, 100}, {92, 2}};
-        auto with = [&base](std::initializer_list<std::pair<int, int>> changes) {
+        const Bytes base = changedBase();
+        auto with = [&base](int r, quint8 v) {
             Bytes b = base;
-            for (const auto& c : changes)
-                b[c.first] = quint8(c.second);
+            b[r] = v;
             return b;
         };
-        QTest::newRow("identical dump") << base << base << QList<int>{};
-        QTest::newRow("PGM") << base << with({{0, 3}}) << QList<int>{Pgm};
-        QTest::newRow("low byte of PIP H") << base << with({{30, 11}}) << QList<int>{PipHPos};
-        QTest::newRow("low byte of fan speed") << base << with({{87, 101}}) << QList<int>{FanSpeed};
-        QTest::newRow("camera address r71") << base << with({{71, 2}}) << QList<int>{CamMenu, CamAddress};
-        QTest::newRow("camera menu r70") << base << with({{70, 1}}) << QList<int>{CamMenu};
-        QTest::newRow("HDR on bit") << base << with({{92, 3}}) << QList<int>{HdrOn};
-        QTest::newRow("HDR configuration bits") << base << with({{92, 4}}) << QList<int>{HdrCfg};
-        QTest::newRow("one wipe group") << base << with({{20, 5}}) << QList<int>{Transition};
-        QTest::newRow("chroma on, within the function group") << base << with({{51, 1}}) << QList<int>{Function};
-        QTest::newRow("unread byte r3") << base << with({{3, 9}}) << QList<int>{};
-        QTest::newRow("F7 mode") << base << with({{115, 1}}) << QList<int>{F7Mode};
+        QTest::newRow("identical dump") << base << QList<int>{};
+        QTest::newRow("PGM") << with(0, 3) << QList<int>{Pgm};
+        QTest::newRow("low byte of PIP H") << with(30, 11) << QList<int>{PipHPos};
+        QTest::newRow("low byte of fan speed") << with(87, 101) << QList<int>{FanSpeed};
+        QTest::newRow("camera address r71") << with(71, 2) << QList<int>{CamMenu, CamAddress};
+        QTest::newRow("camera menu r70") << with(70, 1) << QList<int>{CamMenu};
+        QTest::newRow("HDR on bit") << with(92, 3) << QList<int>{HdrOn};
+        QTest::newRow("HDR configuration bits") << with(92, 4) << QList<int>{HdrCfg};
+        QTest::newRow("one wipe group") << with(20, 5) << QList<int>{Transition};
+        QTest::newRow("chroma on, within the function group") << with(51, 1) << QList<int>{Function};
+        QTest::newRow("unread byte r3") << with(3, 9) << QList<int>{};
+        QTest::newRow("F7 mode") << with(115, 1) << QList<int>{F7Mode};
     }
     void changed()
     {
-        QFETCH(Bytes, before);
         QFETCH(Bytes, after);
         QFETCH(QList<int>, groups);
-        // A different status word does not count as a record change.
-        const StateDump prev = decoded(EditionFrames::stateDump(before, 0x1234));
-        const StateDump now = decoded(EditionFrames::stateDump(after, 0x4321));
-        const Groups g = changedGroups(now, &prev);
+        // The base dump is decoded from a buffer gone before the comparison: the dump keeps
+        // bytes of its own. A different status word does not count as a record change.
+        StateDump prev;
+        {
+            ExactBuffer buf(EditionFrames::stateDump(changedBase(), 0x1234));
+            QVERIFY(decodeStateDump(buf.view(), kVyMinDumpSize, prev));
+            std::fill(buf.bytes.begin(), buf.bytes.end(), char(0x77));
+        }
         Groups expected;
         for (int x : groups)
             expected.set(size_t(x));
+        const Groups g = changedGroups(decoded(EditionFrames::stateDump(after, 0x4321)), &prev);
         QCOMPARE(QString::fromStdString(g.to_string()), QString::fromStdString(expected.to_string()));
+        // Without a previous dump every group counts.
+        QCOMPARE(changedGroups(prev, nullptr).count(), size_t(GroupCount));
     }
 
-    // The decoded dump is compared with the next one long after the datagram's
-    // own storage is gone, so it keeps bytes of its own.
-    void dumpOwnsItsBytes()
+    // The T-bar report: a position of 128 or more is the stroke's end; reverse runs 127 down to 0.
+    void tbar_data()
     {
-        StateDump prev;
-        {
-            ExactBuffer buf(EditionFrames::stateDump({{0, 2}}));
-            QVERIFY(decodeStateDump(buf.view(), kVyMinDumpSize, prev));
-            buf.bytes[18] = 7;
-        }
-        QCOMPARE(quint8(prev.raw.at(18)), quint8(2));
-        const StateDump now = decoded(EditionFrames::stateDump({{0, 2}}));
-        QVERIFY(changedGroups(now, &prev).none());
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("lever");  // -1: the lever stays
+        QTest::addColumn<bool>("autoLit");
+        QTest::addColumn<bool>("upLit");
+        using EditionFrames::tbar;
+        QTest::newRow("forward 64") << tbar(0, 64) << true << 64 << true << false;
+        QTest::newRow("reverse 10") << tbar(1, 10) << true << 117 << true << true;
+        QTest::newRow("forward end") << tbar(0, 0x80) << true << 127 << false << false;
+        QTest::newRow("reverse 0xFF") << tbar(1, 0xFF) << true << 0 << false << true;
+        QTest::newRow("forward 0") << tbar(0, 0) << true << 0 << false << false;
+        QTest::newRow("direction 2") << tbar(2, 0x10) << true << -1 << true << true;
+        QTest::newRow("21 bytes") << EditionFrames::reply(0x82, 21, {{18, 0}}) << false << -1 << false << false;
+        QTest::newRow("type 0x83") << EditionFrames::reply(0x83, 23, {{19, 0x10}}) << false << -1 << false << false;
+    }
+    void tbar()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, valid);
+        QFETCH(int, lever);
+        QFETCH(bool, autoLit);
+        QFETCH(bool, upLit);
+        ExactBuffer buf(reply);
+        TbarReport t;
+        QCOMPARE(readTbarReport(buf.view(), t), valid);
+        if (!valid)
+            return;
+        QCOMPARE(t.moves, lever >= 0);
+        if (t.moves)
+            QCOMPARE(t.lever, lever);
+        QCOMPARE(t.autoLit, autoLit);
+        QCOMPARE(t.upLit, upLit);
     }
 
-    void firstDumpAppliesEverything()
+    // The applier as each panel uses it: a panel with a camera section and a key-page
+    // F7 key gets those fields, grouped as the record groups them; one without, never.
+    void applier_data()
     {
-        const StateDump d = decoded(EditionFrames::stateDump({}));
-        QCOMPARE(changedGroups(d, nullptr).count(), size_t(GroupCount));
+        QTest::addColumn<bool>("withCamera");
+        QTest::newRow("camera and F7 mode") << true;
+        QTest::newRow("neither") << false;
+    }
+    void applier()
+    {
+        QFETCH(bool, withCamera);
+        zvInitResources();
+        DEV_CHILD_TYPE = 0x28;
+        onlyFun fun;
+        PIP_PAGE pip{nullptr, &fun};
+        POP_PAGE pop{nullptr, &fun};
+        KEY_PAGE luma{nullptr, &fun, QStringLiteral("Luma Key")}, chroma{nullptr, &fun, QStringLiteral("Chroma Key")};
+        PATTERN_PAGE pattern{nullptr, &fun};
+        CAM_PAGE cam{nullptr, &fun};
+        MainMenu menu{nullptr, &fun};
+        AUDIO_PAGE audio{nullptr, &fun};
+        const RecordTargets to{&fun, &pip, &pop, &luma, &chroma, &pattern, withCamera ? &cam : nullptr,
+                               &menu, &audio, withCamera};
+        QList<int> pgm;
+        PanelFields fields;
+        fields.pgm = [&pgm](quint8 v) { pgm << v; };
+        auto address = [&cam] { return cam.findChild<QLineEdit*>()->text(); };
+        DevStateGuard guard;
+        cam.set_Address_Type(99);
+
+        const StateDump first = decoded(EditionFrames::stateDump({{0, 2}, {70, 1}, {71, 7}, {115, 2}}));
+        applyRecord(first.record, first.record.present, fields, to);
+        QCOMPARE(pgm, QList<int>{2});
+        QCOMPARE(address(), withCamera ? QStringLiteral("7") : QStringLiteral("99"));
+        QCOMPARE(int(fun.f7Mode()), withCamera ? 2 : 0);
+        if (!withCamera)
+            return;
+        // A change of the camera menu byte alone leaves the address as shown; PGM is not applied again.
+        cam.set_Address_Type(99);
+        const StateDump second = decoded(EditionFrames::stateDump({{0, 2}, {70, 0}, {71, 7}, {115, 2}}));
+        applyRecord(second.record, changedGroups(second, &first), fields, to);
+        QCOMPARE(address(), QStringLiteral("99"));
+        QCOMPARE(pgm, QList<int>{2});
+        const StateDump third = decoded(EditionFrames::stateDump({{0, 2}, {70, 0}, {71, 8}, {115, 1}}));
+        applyRecord(third.record, changedGroups(third, &second), fields, to);
+        QCOMPARE(address(), QStringLiteral("8"));
+        QCOMPARE(int(fun.f7Mode()), 1);
     }
 };
 
-QTEST_APPLESS_MAIN(TestVyRecord)
+QTEST_MAIN(TestVyRecord)
 #include "tst_vy_record.moc"

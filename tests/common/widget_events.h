@@ -37,3 +37,13 @@ inline void watchBoxes(QTimer& watch, std::function<void(QMessageBox*)> answer)
     });
     watch.start(20);
 }
+
+// The named child of a form or page; a test cannot go on without it.
+template <class T = QWidget>
+T* namedChild(const QObject* parent, const QString& name)
+{
+    T* w = parent->findChild<T*>(name);
+    if (!w)
+        qFatal("no widget %s", qPrintable(name));
+    return w;
+}

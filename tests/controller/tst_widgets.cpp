@@ -1,20 +1,22 @@
-// The camera joystick: where a drag puts the knob, what it paints, and the
-// position bytes that reach the switcher.
+// The panels' own widgets: the camera joystick (where a drag puts the knob, what
+// it paints, the position bytes that reach the switcher), the title strip of the
+// settings windows, the pop-up button and the click-to-position slider.
 
-#include "controller_rig.h"
+#include "wire_rig.h"
 #include "widget_events.h"
 #include "joystick_page.h"
+#include "my_button.h"
+#include "my_lable.h"
+#include "my_slider.h"
 #include "zv_resources.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
+#include <QSignalSpy>
 #include <QtTest>
 
 using rig::Rig;
 
 namespace {
-
 
 struct Pad
 {
@@ -42,7 +44,7 @@ bool knobAt(const QImage& img, QPoint p)
 
 } // namespace
 
-class TestJoystick : public QObject
+class TestWidgets : public QObject
 {
     Q_OBJECT
 
@@ -74,7 +76,6 @@ private slots:
         QTest::newRow("press beyond radius 90 grabs nothing")
             << QPoint(164, 64) << QPoint(70, 70) << QPoint(64, 64) << QStringList();
     }
-
     void dragSends()
     {
         QFETCH(QPoint, press);
@@ -98,16 +99,17 @@ private slots:
         Pad p;
         sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
         sendMouse(&p.pad, QEvent::MouseMove, QPoint(20, 64));
+        {
+            DevStateGuard replying; // a repaint while a reply is applied sends nothing
+            QCOMPARE(p.paint(), QStringList());
+        }
         QCOMPARE(p.paint(), QStringList{"b5 54 40"});
-        QVERIFY(knobAt(p.image, QPoint(20, 64)));
-        QVERIFY(!knobAt(p.image, QPoint(110, 64)));
+        QVERIFY(knobAt(p.image, QPoint(20, 64)) && !knobAt(p.image, QPoint(110, 64)));
 
         sendMouse(&p.pad, QEvent::MouseButtonRelease, QPoint(20, 64));
         QCOMPARE(p.pad.knobCentre(), QPoint(64, 64));
         QCOMPARE(p.paint(), QStringList());
-        QVERIFY(knobAt(p.image, QPoint(64, 64)));
-        QVERIFY(!knobAt(p.image, QPoint(20, 64)));
-
+        QVERIFY(knobAt(p.image, QPoint(64, 64)) && !knobAt(p.image, QPoint(20, 64)));
         // Moves after the release do nothing.
         sendMouse(&p.pad, QEvent::MouseMove, QPoint(30, 64));
         QCOMPARE(p.pad.knobCentre(), QPoint(64, 64));
@@ -120,12 +122,9 @@ private slots:
         const QString base = p.pad.baseImage();
         sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
         sendMouse(&p.pad, QEvent::MouseMove, QPoint(70, 64));
-        QVERIFY(p.pad.isMoved());
-
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(&p.pad, &enter);
         QVERIFY(p.pad.baseImage() != base);
-        QVERIFY(!p.pad.isMoved());
         QCOMPARE(p.paint(), QStringList());
 
         sendMouse(&p.pad, QEvent::MouseMove, QPoint(74, 64)); // still dragging
@@ -136,35 +135,13 @@ private slots:
         QCOMPARE(p.paint(), QStringList());
     }
 
-    void dragWhileAReplyIsAppliedSendsNothing()
-    {
-        Pad p;
-        sendMouse(&p.pad, QEvent::MouseButtonPress, QPoint(64, 64));
-        sendMouse(&p.pad, QEvent::MouseMove, QPoint(40, 64));
-        {
-            DevStateGuard replying;
-            QCOMPARE(p.paint(), QStringList());
-        }
-        QCOMPARE(p.pad.knobCentre(), QPoint(40, 64));
-        QCOMPARE(p.paint(), QStringList{"b5 68 40"});
-    }
-
-    void axisBytes_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("byte");
-        QTest::newRow("left edge") << 0 << 64;
-        QTest::newRow("near left of centre") << 63 << 127;
-        QTest::newRow("centre") << 64 << 64;
-        QTest::newRow("near right of centre") << 65 << 1;
-        QTest::newRow("right edge") << 128 << 64;
-    }
-
     void axisBytes()
     {
-        QFETCH(int, k);
-        QFETCH(int, byte);
-        QCOMPARE(int(Joystick_PAGE::axisByte(k)), byte);
+        // Knob coordinate -> byte: left edge, near left of centre, centre, near right, right edge.
+        QList<int> got;
+        for (int k : {0, 63, 64, 65, 128})
+            got << Joystick_PAGE::axisByte(k);
+        QCOMPARE(got, (QList<int>{64, 127, 64, 1, 64}));
     }
 
     void withoutAControllerNothingBreaks()
@@ -176,7 +153,74 @@ private slots:
         QVERIFY(!pad.grab().isNull());
         QCOMPARE(pad.knobCentre(), QPoint(80, 64));
     }
+
+    void closeHidesTheWindow()
+    {
+        QWidget window(nullptr, Qt::FramelessWindowHint | Qt::Dialog);
+        auto* strip = new myLable(QStringLiteral("KEY"), &window, true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        strip->closeButton()->click();
+        QVERIFY(!window.isVisible());
+    }
+
+    void draggingTheStripMovesItsWindow()
+    {
+        QWidget window(nullptr, Qt::FramelessWindowHint | Qt::Dialog);
+        window.resize(340, 200);
+        auto* strip = new myLable(QStringLiteral("CAM"), &window, true);
+        strip->setGeometry(0, 0, 340, 20);
+        window.move(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint start = window.pos();
+
+        sendMouse(strip, QEvent::MouseButtonPress, QPoint(10, 10));
+        sendMouse(strip, QEvent::MouseMove, QPoint(40, 10));
+        QCOMPARE(window.pos(), start + QPoint(30, 0));
+        // The strip moved with its window: the same local point is 30 px further on screen.
+        sendMouse(strip, QEvent::MouseMove, QPoint(10, 25));
+        QCOMPARE(window.pos(), start + QPoint(30, 15));
+        sendMouse(strip, QEvent::MouseButtonRelease, QPoint(10, 25));
+
+        const QPoint dropped = window.pos();
+        sendMouse(strip, QEvent::MouseMove, QPoint(90, 90), Qt::NoButton);
+        QCOMPARE(window.pos(), dropped);
+    }
+
+    void popupTextOnlyWhilePointerIsOver()
+    {
+        QWidget window;
+        auto* button = new MyButton(&window);
+        button->setPopupText(QStringLiteral("SYNC. STATUS"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!button->popup()->isVisible());
+
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(button, &enter);
+        QVERIFY(button->popup()->isVisible());
+
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QVERIFY(!button->popup()->isVisible());
+    }
+
+    void sliderJumpsToTheClick()
+    {
+        // Top gives the minimum, bottom the maximum, a quarter down a quarter.
+        for (const QPoint& yValue : {QPoint(0, 0), QPoint(200, 100), QPoint(50, 25)}) {
+            MySlider slider;
+            slider.setOrientation(Qt::Vertical);
+            slider.setRange(0, 100);
+            slider.setValue(60);
+            slider.resize(20, 200);
+            QSignalSpy changed(&slider, &QSlider::valueChanged);
+            sendMouse(&slider, QEvent::MouseButtonPress, QPoint(10, yValue.x()));
+            QCOMPARE(changed.value(0).value(0).toInt(), yValue.y());
+        }
+    }
 };
 
-QTEST_MAIN(TestJoystick)
-#include "tst_joystick.moc"
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
