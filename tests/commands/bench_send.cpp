@@ -2,6 +2,7 @@
 // beside a bare sendto of the same 21 bytes, and the dispatch of a 160-byte state reply.
 // Run inside tools/netns-run: it sends to 127.0.0.2 only.
 
+#include "bench_ratio.h"
 #include "druvela_workdata.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,8 @@ int main(int argc, char** argv)
     dev.get_DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF);
     g_dev = &dev;
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter("BM_SendPath", "BM_RawSendto");
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     std::fclose(g_log);
     return 0;
 }

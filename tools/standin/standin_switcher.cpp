@@ -27,10 +27,14 @@ quint16 key(quint8 addrA, quint8 cmd)
 StandinSwitcher::StandinSwitcher(QObject *parent)
     : QObject(parent)
 {
-    // A plain state: PGM 1, PVW 2, the rest zero; status byte 0 first.
+    // A plain state: PGM 1, PVW 2, each wipe group on its first effect, the rest zero; status
+    // byte 0 first. A group byte is the effect number plus one.
     QByteArray state(1 + kStateRecordLen, '\0');
     state[1] = 1;
     state[2] = 2;
+    const quint8 firstEffect[10] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88};
+    for (int g = 0; g < 10; ++g)
+        state[1 + 13 + g] = char(firstEffect[g] + 1);
     m_payloads.insert(key(MCU_UDP_FRAME::ADDR_MAIN, kCmdState), state);
     // Version: status, then bytes 18..31.
     m_payloads.insert(key(MCU_UDP_FRAME::ADDR_MAIN, kCmdVersion),
