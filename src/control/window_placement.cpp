@@ -20,4 +20,20 @@ void showCentred(QWidget* w)
     w->show();
 }
 
+void toggleSettings(QWidget* panel, QWidget* settings)
+{
+    if (!settings->isActiveWindow()) {
+        panel->hide();
+        showCentred(settings);
+    } else {
+        settings->close();
+    }
+}
+
+void backFromSettings(QWidget* panel, QWidget* settings)
+{
+    settings->close();
+    showCentred(panel);
+}
+
 } // namespace WindowPlacement

@@ -50,8 +50,6 @@ constexpr int kWipeGroups = 10;
 constexpr int kFlashCut = 300;
 constexpr int kFlashShort = 200;
 constexpr int kFlashFKey = 400;
-constexpr int kFtbBlinkMs = 400;
-constexpr int kVersionReplySize = 32;
 constexpr uchar kMuteOff = 0;
 constexpr uchar kMuteOn = 255;
 
@@ -148,8 +146,9 @@ void Corvane::init_button_style()
     add(ui->label_lightUP, lampFace());
     add(ui->label_lightDown, lampFace());
 
-    m_ftbTimer = new QTimer(this);
-    connect(m_ftbTimer, &QTimer::timeout, this, &Corvane::m_on_timerour_FTB);
+    auto* ftbTimer = new QTimer(this);
+    connect(ftbTimer, &QTimer::timeout, this, &Corvane::m_on_timerour_FTB);
+    m_ftb = FtbBlink(ftbTimer, [this](bool on) { on_Style_btnFTB(on); });
 
     ui->btn_exit->hide();
     ui->btn_key3->hide();
@@ -382,23 +381,15 @@ void Corvane::on_Style_btnRate_green(int r) { showFace(m_grpRate->button(r), tru
 void Corvane::on_Style_btnAFV_green() { showFace(ui->btn_audio_afv, true); }
 void Corvane::on_Style_btnAUDIOMIX_green() { showFace(ui->btn_audio_mix, true); }
 
-void Corvane::init_btnPGMStyle()
+void Corvane::unlightGroup(QButtonGroup* group)
 {
-    for (QAbstractButton* b : m_grpPGM->buttons())
+    for (QAbstractButton* b : group->buttons())
         showFace(b, false);
 }
 
-void Corvane::init_btnPVWStyle()
-{
-    for (QAbstractButton* b : m_grpPVW->buttons())
-        showFace(b, false);
-}
-
-void Corvane::init_btnRateStyle()
-{
-    for (QAbstractButton* b : m_grpRate->buttons())
-        showFace(b, false);
-}
+void Corvane::init_btnPGMStyle() { unlightGroup(m_grpPGM); }
+void Corvane::init_btnPVWStyle() { unlightGroup(m_grpPVW); }
+void Corvane::init_btnRateStyle() { unlightGroup(m_grpRate); }
 
 void Corvane::init_AFVorMix_style()
 {
@@ -490,8 +481,7 @@ void Corvane::set_Trans_Style(uchar Trans, uchar wipe, uchar Group0, uchar Group
 {
     const uchar groups[kWipeGroups] = {Group0, Group1, Group2, Group3, Group4,
                                        Group5, Group6, Group7, Group8, Group9};
-    for (int i = 0; i < kWipeGroups; ++i)
-        ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
+    DevState::storeGroupIcons(groups);
     init_btnTRANSITONSStyle();
     if (Trans == 1) {
         on_Style_btnTransitions_green(0);
@@ -530,41 +520,9 @@ void Corvane::set_Function_Enable(uint8_t idx, bool pip_e, bool pop_e, bool key1
 
 // ---- FTB, STILL, MUTE -----------------------------------------------------
 
-void Corvane::startFtbBlink()
-{
-    m_ftbBlink = 1;
-    m_ftbTimer->start(kFtbBlinkMs);
-}
-
-void Corvane::stopFtbBlink()
-{
-    m_ftbBlink = 0;
-    on_Style_btnFTB(false);
-    m_ftbTimer->stop();
-}
-
-void Corvane::on_btn_ftb_clicked()
-{
-    if (m_ftbBlink)
-        stopFtbBlink();
-    else
-        startFtbBlink();
-}
-
-void Corvane::m_on_timerour_FTB()
-{
-    const bool wasLit = m_ftbPhase == 1;
-    m_ftbPhase ^= 1;
-    on_Style_btnFTB(wasLit);
-}
-
-void Corvane::set_FTB_Style(uchar v)
-{
-    if (v == 1)
-        startFtbBlink();
-    else if (v == 0)
-        stopFtbBlink();
-}
+void Corvane::on_btn_ftb_clicked() { m_ftb.toggle(); }
+void Corvane::m_on_timerour_FTB() { m_ftb.tick(); }
+void Corvane::set_FTB_Style(uchar v) { m_ftb.follow(v); }
 
 void Corvane::on_btn_still_clicked()
 {
@@ -620,21 +578,8 @@ void Corvane::on_btn_F3_clicked()
 
 // ---- settings window and help ---------------------------------------------
 
-void Corvane::on_btnSet_clicked()
-{
-    if (!m_pages.menu->isActiveWindow()) {
-        hide();
-        WindowPlacement::showCentred(m_pages.menu);
-    } else {
-        m_pages.menu->close();
-    }
-}
-
-void Corvane::do_btnBack_clicked()
-{
-    m_pages.menu->close();
-    WindowPlacement::showCentred(this);
-}
+void Corvane::on_btnSet_clicked() { WindowPlacement::toggleSettings(this, m_pages.menu); }
+void Corvane::do_btnBack_clicked() { WindowPlacement::backFromSettings(this, m_pages.menu); }
 
 void Corvane::on_btn_help_clicked()
 {
@@ -645,7 +590,6 @@ void Corvane::on_btn_help_clicked()
 
 void Corvane::getDate(const QByteArray& by)
 {
-    m_current = by;
     // Too short for the fields this panel reads, a wrong type or a busy record: ignored whole.
     if (!DevState::decodeStateDump(by, DevState::k4kMinDumpSize, m_dump))
         return;
@@ -694,7 +638,6 @@ void Corvane::init_record_targets()
 
 void Corvane::getTXSliderDate(const QByteArray& by)
 {
-    m_current = by;
     DevState::TbarReport t;
     if (!DevState::readTbarReport(by, t))
         return;
@@ -708,22 +651,5 @@ void Corvane::getTXSliderDate(const QByteArray& by)
     m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value()));
 }
 
-void Corvane::getPOPWinState(const QByteArray& by)
-{
-    m_current = by;
-    if (byteAt(by, 16) != 0x6F || !hasBytes(by, 18))
-        return;
-    DevStateGuard guard;
-    m_fun->POP_CUT_WindowMode(byteAt(by, 18));
-}
-
-void Corvane::getDevVersionState(const QByteArray& by)
-{
-    m_current = by;
-    if (byteAt(by, 16) != 0x49 || by.size() < kVersionReplySize)
-        return;
-    DevStateGuard guard;
-    m_pages.menu->setVersion(byteAt(by, 18), byteAt(by, 14), byteAt(by, 23), byteAt(by, 24), byteAt(by, 25),
-                           byteAt(by, 26), byteAt(by, 27), byteAt(by, 28), byteAt(by, 29), byteAt(by, 30),
-                           byteAt(by, 31));
-}
+void Corvane::getPOPWinState(const QByteArray& by) { DevState::applyPopWindowReply(by, m_recordTargets); }
+void Corvane::getDevVersionState(const QByteArray& by) { DevState::applyVersionReply(by, m_recordTargets); }

@@ -11,6 +11,7 @@
 
 #include "device_record.h"
 #include "edition_windows.h"
+#include "ftb_blink.h"
 #include "panel_faces.h"
 #include "record_apply.h"
 
@@ -18,7 +19,6 @@ class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace Ui {
 class Corvane;
@@ -107,12 +107,10 @@ public:
     MainMenu* mainMenu() const { return m_pages.menu; }
     AUDIO_PAGE* audioPage() const { return m_pages.audio; }
     PIP_PAGE* pipPage() const { return m_pages.pip; }
-    POP_PAGE* popPage() const { return m_pages.pop; }
     KEY_PAGE* lumaPage() const { return m_pages.luma; }
     KEY_PAGE* chromaPage() const { return m_pages.chroma; }
     PATTERN_PAGE* patternPage() const { return m_pages.pattern; }
-    bool ftbBlinking() const { return m_ftbBlink != 0; }
-    bool stillOn() const { return m_stillOn != 0; }
+    bool ftbBlinking() const { return m_ftb.running(); }
     bool muteOn() const { return m_muteOn != 0; }
     bool hasPreviousDump() const { return m_previous.has_value(); }
 
@@ -166,9 +164,8 @@ private:
     void init_connect();
 
     void showFace(QWidget* w, bool on);
+    void unlightGroup(QButtonGroup* group);
     bool flashKey(void (Corvane::*style)(bool), unsigned ms);
-    void startFtbBlink();
-    void stopFtbBlink();
     void init_record_targets();
 
     Ui::Corvane* ui = nullptr;
@@ -181,15 +178,12 @@ private:
     QButtonGroup* m_grpRate = nullptr;
     QButtonGroup* m_grpFunction = nullptr;
     QButtonGroup* m_grpAFVorMix = nullptr;
-    QTimer* m_ftbTimer = nullptr;
 
-    uint8_t m_ftbBlink = 0;
-    uint8_t m_ftbPhase = 0;
+    FtbBlink m_ftb;
     uint8_t m_stillOn = 0;
     uint8_t m_muteOn = 0;
 
-    // Every reply lands here first; the last applied dump is kept for comparison.
-    QByteArray m_current;
+    // The dump being applied and the last one applied, kept for comparison.
     DevState::StateDump m_dump;
     std::optional<DevState::StateDump> m_previous;
     DevState::RecStreamStatus m_recStream;

@@ -91,8 +91,6 @@ const char kTbarStyle[] =
     "QSlider::handle:vertical{border-image: url(:/images/Vy/default/Component 2);width:200px;height: 52.5px;"
     "margin:0px -50px 0px -50px;}";
 
-constexpr int kFtbBlinkMs = 400;
-
 } // namespace
 
 Oriskan_NEW::Oriskan_NEW(QWidget* parent)
@@ -139,8 +137,9 @@ void Oriskan_NEW::init_widget()
 
 void Oriskan_NEW::init_button_style()
 {
-    m_ftbTimer = new QTimer(this);
-    connect(m_ftbTimer, &QTimer::timeout, this, &Oriskan_NEW::m_on_timerour_FTB);
+    auto* ftbTimer = new QTimer(this);
+    connect(ftbTimer, &QTimer::timeout, this, &Oriskan_NEW::m_on_timerour_FTB);
+    m_ftb = FtbBlink(ftbTimer, [this](bool on) { on_Style_btnFTB(on); });
 
     on_Style_btnSRC1(false);
     on_Style_btnSRC2(false);
@@ -307,21 +306,8 @@ void Oriskan_NEW::init_connect()
 
 // ---- settings road ----------------------------------------------------------
 
-void Oriskan_NEW::on_btnSet_clicked()
-{
-    if (!m_pages.menu->isActiveWindow()) {
-        hide();
-        WindowPlacement::showCentred(m_pages.menu);
-    } else {
-        m_pages.menu->close();
-    }
-}
-
-void Oriskan_NEW::do_btnBack_clicked()
-{
-    m_pages.menu->close();
-    WindowPlacement::showCentred(this);
-}
+void Oriskan_NEW::on_btnSet_clicked() { WindowPlacement::toggleSettings(this, m_pages.menu); }
+void Oriskan_NEW::do_btnBack_clicked() { WindowPlacement::backFromSettings(this, m_pages.menu); }
 
 // ---- faces ------------------------------------------------------------------
 
@@ -523,8 +509,7 @@ void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uin
                                   uint8_t g5, uint8_t g6, uint8_t g7, uint8_t g8, uint8_t g9, uint8_t g10)
 {
     const uint8_t groups[10] = {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10};
-    for (int i = 0; i < 10; ++i)
-        ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
+    DevState::storeGroupIcons(groups);
     init_btnTRANSITONSStyle();
     if (kind == 1) {
         on_Style_btnTransitions0_green();
@@ -599,75 +584,37 @@ void Oriskan_NEW::on_btn_F8_clicked() { flashKey(&Oriskan_NEW::on_Style_btnF8, 4
 
 // ---- FTB lamp ---------------------------------------------------------------
 
-void Oriskan_NEW::on_btn_ftb_clicked()
-{
-    if (!m_ftbRunning) {
-        m_ftbRunning = 1;
-        m_ftbTimer->start(kFtbBlinkMs);
-    } else {
-        m_ftbRunning = 0;
-        on_Style_btnFTB(false);
-        m_ftbTimer->stop();
-    }
-}
-
-void Oriskan_NEW::m_on_timerour_FTB()
-{
-    on_Style_btnFTB(m_ftbPhase == 1);
-    m_ftbPhase = m_ftbPhase ? 0 : 1;
-}
-
-void Oriskan_NEW::set_FTB_Style(uint8_t v)
-{
-    if (v == 1) {
-        m_ftbRunning = 1;
-        m_ftbTimer->start(kFtbBlinkMs);
-    } else if (v == 0) {
-        m_ftbRunning = 0;
-        on_Style_btnFTB(false);
-        m_ftbTimer->stop();
-    }
-}
+void Oriskan_NEW::on_btn_ftb_clicked() { m_ftb.toggle(); }
+void Oriskan_NEW::m_on_timerour_FTB() { m_ftb.tick(); }
+void Oriskan_NEW::set_FTB_Style(uint8_t v) { m_ftb.follow(v); }
 
 // ---- replies ----------------------------------------------------------------
 
-void Oriskan_NEW::keepCurrent(const QByteArray& reply)
-{
-    // A copy of its own: the array handed over may only borrow its storage.
-    m_current = QByteArray(reply.constData(), reply.size());
-}
-
 void Oriskan_NEW::getDate(QByteArray reply)
 {
-    keepCurrent(reply);
     DevState::StateDump dump;
     // A dump too short for the record is dropped whole and not kept for comparison.
     if (!DevState::decodeStateDump(reply, DevState::kVyMinDumpSize, dump))
         return;
     DevStateGuard guard;
     m_dump = std::move(dump);
-    if (m_hasPrevious)
+    if (m_previous)
         updateDevState();
     else
         setDevInitState();
-    applyRecStreamStatus(m_dump);
+    // A length field that does not fit the datagram leaves the status alone.
+    if (m_dump.hasStatus) {
+        m_recStream = m_dump.status;
+        DevState::applyRecStreamStatus(m_recStream, m_recordTargets);
+    }
     m_previous = m_dump;
-    m_hasPrevious = true;
 }
 
 void Oriskan_NEW::setDevInitState() { applyRecord(m_dump.record.present); }
 
-void Oriskan_NEW::updateDevState() { applyRecord(DevState::changedGroups(m_dump, &m_previous)); }
-
-void Oriskan_NEW::applyRecStreamStatus(const DevState::StateDump& dump)
+void Oriskan_NEW::updateDevState()
 {
-    // A length field that does not fit the datagram leaves the status alone.
-    if (!dump.hasStatus)
-        return;
-    m_recStream = dump.status;
-    const DevState::RecStreamStatus& s = m_recStream;
-    m_fun->setRecStreamEnable(s.rec(), s.pause(), s.stream());
-    m_pages.menu->setRecStreamValue(s.streamIndex(), s.streamRate(), s.quality(), s.encoding(), s.storage());
+    applyRecord(DevState::changedGroups(m_dump, m_previous ? &*m_previous : nullptr));
 }
 
 void Oriskan_NEW::applyRecord(const DevState::Groups& g)
@@ -694,7 +641,6 @@ void Oriskan_NEW::init_record_targets()
 
 void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
 {
-    keepCurrent(reply);
     DevState::TbarReport t;
     if (!DevState::readTbarReport(reply, t))
         return;
@@ -708,22 +654,8 @@ void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
     m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value() & 0xFF));
 }
 
-void Oriskan_NEW::getPOPWinState(const QByteArray& reply)
-{
-    keepCurrent(reply);
-    if (byteAt(reply, 16) != 0x6F || !hasBytes(reply, 18))
-        return;
-    DevStateGuard guard;
-    m_fun->POP_CUT_WindowMode(byteAt(reply, 18));
-}
-
+void Oriskan_NEW::getPOPWinState(const QByteArray& reply) { DevState::applyPopWindowReply(reply, m_recordTargets); }
 void Oriskan_NEW::getDevVersionState(const QByteArray& reply)
 {
-    keepCurrent(reply);
-    // The version bytes run up to byte 31; a shorter reply does not hold them.
-    if (byteAt(reply, 16) != 0x49 || reply.size() < 32)
-        return;
-    DevStateGuard guard;
-    auto b = [&reply](int i) { return byteAt(reply, i); };
-    m_pages.menu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
+    DevState::applyVersionReply(reply, m_recordTargets);
 }

@@ -3,16 +3,17 @@
 
 #include "device_record.h"
 #include "edition_windows.h"
+#include "ftb_blink.h"
 #include "record_apply.h"
 #include "panel_faces.h"
 
 #include <QByteArray>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 class QButtonGroup;
 class QPushButton;
-class QTimer;
 
 namespace Ui {
 class Oriskan_NEW;
@@ -113,12 +114,9 @@ public:
     KEY_PAGE* lumaPage() const { return m_pages.luma; }
     KEY_PAGE* chromaPage() const { return m_pages.chroma; }
     PIP_PAGE* pipPage() const { return m_pages.pip; }
-    bool hasPreviousDump() const { return m_hasPrevious; }
+    bool hasPreviousDump() const { return m_previous.has_value(); }
     quint32 lastRecStreamWord() const { return m_recStream.word; }
-    quint8 lastRecStreamByte() const { return m_recStream.byte; }
-    uint8_t stillState() const { return m_still; }
-    uint8_t muteState() const { return m_mute; }
-    bool ftbBlinking() const { return m_ftbRunning != 0; }
+    bool ftbBlinking() const { return m_ftb.running(); }
 
 signals:
     void ExitSignals();
@@ -166,9 +164,7 @@ private:
     void init_connect();
     void init_record_targets();
 
-    void keepCurrent(const QByteArray& reply);
     void applyRecord(const DevState::Groups& groups);
-    void applyRecStreamStatus(const DevState::StateDump& dump);
     // Lights a key for ms while events run; false when the panel went away meanwhile.
     bool flashKey(void (Oriskan_NEW::*face)(bool), unsigned ms);
 
@@ -183,17 +179,13 @@ private:
     QButtonGroup* m_grpFunction = nullptr;
     QButtonGroup* m_grpAFVorMix = nullptr;
 
-    QTimer* m_ftbTimer = nullptr;
-    uint8_t m_ftbRunning = 0;
-    uint8_t m_ftbPhase = 0;
+    FtbBlink m_ftb;
     uint8_t m_still = 0;
     uint8_t m_mute = 0;
 
-    // The reply being handled and the last state dump applied.
-    QByteArray m_current;
+    // The dump being applied and the last one applied, kept for comparison.
     DevState::StateDump m_dump;
-    DevState::StateDump m_previous;
-    bool m_hasPrevious = false;
+    std::optional<DevState::StateDump> m_previous;
     DevState::RecStreamStatus m_recStream;
     DevState::PanelFields m_recordFields;
     DevState::RecordTargets m_recordTargets;

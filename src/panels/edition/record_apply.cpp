@@ -5,6 +5,7 @@
 #include "cam_page.h"
 #include "key_page.h"
 #include "main_menu.h"
+#include "model_tables.h"
 #include "onlyfun.h"
 #include "pattern_page.h"
 #include "pip_page.h"
@@ -115,6 +116,32 @@ void applyRecStreamStatus(const RecStreamStatus& s, const RecordTargets& to)
 {
     to.fun->setRecStreamEnable(s.rec(), s.pause(), s.stream());
     to.menu->setRecStreamValue(s.streamIndex(), s.streamRate(), s.quality(), s.encoding(), s.storage());
+}
+
+void applyPopWindowReply(const QByteArray& reply, const RecordTargets& to)
+{
+    constexpr int kPopWindowType = 0x6F;
+    if (byteAt(reply, 16) != kPopWindowType || !hasBytes(reply, 18))
+        return;
+    DevStateGuard guard;
+    to.fun->POP_CUT_WindowMode(byteAt(reply, 18));
+}
+
+void applyVersionReply(const QByteArray& reply, const RecordTargets& to)
+{
+    constexpr int kVersionType = 0x49;
+    constexpr int kVersionReplySize = 32;
+    if (byteAt(reply, 16) != kVersionType || reply.size() < kVersionReplySize)
+        return;
+    DevStateGuard guard;
+    auto b = [&reply](int i) { return byteAt(reply, i); };
+    to.menu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
+}
+
+void storeGroupIcons(const quint8 (&groups)[10])
+{
+    for (int i = 0; i < 10; ++i)
+        ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
 }
 
 } // namespace DevState

@@ -49,4 +49,15 @@ void applyRecord(const Record& r, const Groups& which, const PanelFields& panel,
 // Recording, pause and streaming to the controller, the stream settings to the settings window.
 void applyRecStreamStatus(const RecStreamStatus& s, const RecordTargets& to);
 
+// The picture-out window mode reply (type 0x6F, mode at 18) to the controller.
+// Other replies are ignored; the device-state guard is held while applying.
+void applyPopWindowReply(const QByteArray& reply, const RecordTargets& to);
+
+// The version reply (type 0x49, bytes up to 31) to the settings window.
+// Other or shorter replies are ignored; the device-state guard is held while applying.
+void applyVersionReply(const QByteArray& reply, const RecordTargets& to);
+
+// Keeps each wipe group's current icon (the device byte less one) for the transition keys.
+void storeGroupIcons(const quint8 (&groups)[10]);
+
 } // namespace DevState
