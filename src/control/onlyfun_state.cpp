@@ -62,13 +62,22 @@ void onlyFun::m_on_btnGrp_TRANSITONS_clicked(uchar id)
 // repeated click advances the group's icon, wrapping to its first.
 void onlyFun::selectOrAdvance(int g)
 {
+    const quint32 first = ICON_GROUP_Table[g][0];
+    const quint32 last = ICON_GROUP_Table[g][1];
+    // A group byte 0 from the device leaves no icon of the group; advancing from it
+    // would name icon 0, which has no picture. Start the group over instead.
+    if (ICON_CURRENT_INDEX[g] < first || ICON_CURRENT_INDEX[g] > last) {
+        ICON_CURRENT_INDEX[g] = first;
+        m_rememberedIcon = first;
+        m_selectedIcon = first;
+        return;
+    }
     m_rememberedIcon = ICON_CURRENT_INDEX[g];
     if (m_selectedIcon != m_rememberedIcon) {
         m_selectedIcon = m_rememberedIcon;
         return;
     }
-    const auto last = static_cast<int>(ICON_GROUP_Table[g][1]);
-    const quint32 next = static_cast<int>(m_rememberedIcon) < last ? m_rememberedIcon + 1 : ICON_GROUP_Table[g][0];
+    const quint32 next = m_rememberedIcon < last ? m_rememberedIcon + 1 : first;
     m_selectedIcon = next;
     ICON_CURRENT_INDEX[g] = next;
 }

@@ -110,7 +110,7 @@ private slots:
     void transitions_data()
     {
         QTest::addColumn<quint32>("type");
-        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<QList<int>>("ids"); // -1: the device reports every group byte as 0
         QTest::addColumn<QStringList>("frames");
         QTest::addColumn<QList<int>>("icons"); // the icon emitted per click
 
@@ -126,6 +126,8 @@ private slots:
         QTest::newRow("MIX and FADE carry no code; a group after them selects")
             << k4K << QList<int>{5, 0, 5, 1, 5} << QStringList{"92 77", "8d", "92 77", "8e", "92 77"}
             << QList<int>{39, 0, 39, 0, 39};
+        QTest::newRow("4K: group byte 0 from the device: the key starts at the group's first icon")
+            << k4K << QList<int>{-1, 5, 5} << QStringList{"92 77", "92 77"} << QList<int>{39, 40};
         QTest::newRow("ids past the last group do nothing") << k4K << QList<int>{12, 255} << QStringList()
                                                             << QList<int>();
         QTest::newRow("Vy: four groups with their own codes")
@@ -144,8 +146,12 @@ private slots:
         QFETCH(QList<int>, icons);
         Rig r(type);
         QSignalSpy icon(r.fun.get(), &onlyFun::Send_ICON_CURRENT_INDEX);
-        for (int id : ids)
-            r.fun->m_on_btnGrp_TRANSITONS_clicked(uchar(id));
+        for (int id : ids) {
+            if (id < 0)
+                r.fun->set_Trans_Style(4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+            else
+                r.fun->m_on_btnGrp_TRANSITONS_clicked(uchar(id));
+        }
         QCOMPARE(r.frames(), frames);
         QList<int> got;
         for (const QList<QVariant>& args : icon)
