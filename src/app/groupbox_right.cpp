@@ -29,7 +29,6 @@ void GroupBox_right::init()
     m_radPelimor = new QRadioButton(tr("Pelimor"), this);
 
     QFont font;
-    font.setWeight(75);
     font.setWeight(25);
     font.setPointSize(10);
     const QList<QRadioButton *> radios = {m_radAll, m_radTesmond, m_radHalvani, m_radQuillet, m_radPelimor};

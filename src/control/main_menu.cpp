@@ -338,9 +338,7 @@ void MainMenu::on_btnSave_clicked()
     const std::optional<ModelRow> model = modelRowFor(DEV_CHILD_TYPE);
     if (!model)
         return;
-    const quint32 withDns = model->row[HW_STREAM_DNS];
-    if (withDns != 0 && withDns != 1)
-        return;
+    const bool withDns = model->hasStreamDns;
 
     QString dns = ui->lineDNS->text();
     if (dns.isEmpty())

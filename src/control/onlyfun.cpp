@@ -3,6 +3,7 @@
 #include "druvela_workdata.h"
 #include "model_tables.h"
 #include "my_button.h"
+#include "settings_page_frame.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -66,26 +67,15 @@ void onlyFun::init_data()
     m_srcWrapIndex = 0;
     m_srcTable = nullptr;
 
-    // Every matching row applies, as the table has always been read; a later
-    // row may override an earlier one.
-    for (int r = 0; r < getHardwareID_TableLen(); ++r) {
-        const quint32* row = HardwareID_Table[r];
-        if (row[HW_TYPE] != DEV_CHILD_TYPE)
-            continue;
-        m_srcTableLen = static_cast<int>(row[HW_SRC_LEN]);
-        switch (row[HW_SRC_TABLE]) {
-        case 1: m_srcTable = SRC_TABLE_1; break;
-        case 2: m_srcTable = SRC_TABLE_2; break;
-        case 3: m_srcTable = SRC_TABLE_3; break;
-        case 4: m_srcTable = SRC_TABLE_4; break;
-        default: break;
-        }
-        Maxpgm = row[HW_PGM_LEN];
-        if (row[HW_PGM_TABLE] == 1)
-            PGM_TABLE_POINT = PGM_TABLE_1;
-        else if (row[HW_PGM_TABLE] == 2)
-            PGM_TABLE_POINT = PGM_TABLE_2;
-    }
+    // A type without a row keeps the previous resolution table and its length.
+    const std::optional<ModelRow> model = modelRowFor(DEV_CHILD_TYPE);
+    if (!model)
+        return;
+    m_srcTableLen = static_cast<int>(model->srcLen);
+    m_srcTable = model->srcTable;
+    Maxpgm = model->pgmLen;
+    if (model->pgmTable)
+        PGM_TABLE_POINT = model->pgmTable;
 }
 
 void onlyFun::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d)
@@ -176,12 +166,10 @@ int onlyFun::ValueChgInRange(int value, int step, int min, int max, bool up, boo
 void onlyFun::setBottonFun(MyButton* set, MyButton* read, MyButton* exit, QLabel* version)
 {
     version->setStyleSheet(QStringLiteral("color:#FFFFFF"));
-    set->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/set_1.png)}"
-                                      "QPushButton:hover{background-color:rgb(83,83,83);}"));
-    read->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/read.png)}"
-                                       "QPushButton:hover{background-color:rgb(83,83,83);}"));
-    exit->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/StyleSheet/getBack.png)}"
-                                       "QPushButton:hover{background-color:rgb(83,83,83);}"));
+    const QLatin1String hover(pageframe::kHoverStyle);
+    set->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/set_1.png)}") + hover);
+    read->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/read.png)}") + hover);
+    exit->setStyleSheet(QStringLiteral("QPushButton{border-image:url(:/images/StyleSheet/getBack.png)}") + hover);
     set->setPopupText(QStringLiteral("SET"));
     read->setPopupText(QStringLiteral("SYNC. STATUS"));
     exit->setPopupText(QStringLiteral("EXIT"));

@@ -14,14 +14,13 @@ namespace {
 const char* const kSizeButtonStyle = "font-weight:400; color:#787878;border-radius:0px;font-size:10pt;";
 const char* const kToggleButtonStyle =
     "QPushButton{color:#ffffff;border-radius:0px;font-family: Arial;font-size: 14px;font-weight: 500;"
-    "line-height: 16px;text-align:center center;color: #FFFFFF;}"
-    "QPushButton:hover{background-color:rgb(83,83,83);}";
+    "line-height: 16px;text-align:center center;color: #FFFFFF;}";
 
-QPushButton* rowButton(QWidget* page, const QString& text, const char* style, const char* objectName)
+QPushButton* rowButton(QWidget* page, const QString& text, const QString& style, const char* objectName)
 {
     auto* button = new QPushButton(text, page);
     button->setObjectName(QLatin1String(objectName));
-    button->setStyleSheet(QString::fromLatin1(style));
+    button->setStyleSheet(style);
     return button;
 }
 
@@ -48,16 +47,17 @@ void POP_PAGE::init()
     m_borderWidthLabel = gridLabel(this, tr("Border Width"), on);
     m_borderColorLabel = gridLabel(this, tr("Border Color"), on);
 
-    m_window = rowButton(this, QStringLiteral("1"), kToggleButtonStyle, "btn_window");
+    const QString toggleStyle = QLatin1String(kToggleButtonStyle) + QLatin1String(kHoverStyle);
+    m_window = rowButton(this, QStringLiteral("1"), toggleStyle, "btn_window");
     m_h = gridSpinBox(this, 0, 960, 10);
     m_h->setObjectName(QStringLiteral("spinBoxHPosition"));
     m_v = gridSpinBox(this, 0, 540, 10);
     m_v->setObjectName(QStringLiteral("spinBoxVPosition"));
     // The POP size is always Large: shown, never chosen.
-    m_size = rowButton(this, QStringLiteral("Large"), kSizeButtonStyle, "btn_size");
+    m_size = rowButton(this, QStringLiteral("Large"), QLatin1String(kSizeButtonStyle), "btn_size");
     m_size->setFixedSize(137, 40);
     m_size->setEnabled(false);
-    m_borderEnable = rowButton(this, QStringLiteral("ON"), kToggleButtonStyle, "btn_borderEnable");
+    m_borderEnable = rowButton(this, QStringLiteral("ON"), toggleStyle, "btn_borderEnable");
     m_borderEnable->setFixedSize(137, 40);
     m_borderWidth = gridSpinBox(this, 2, 7, 1);
     m_borderWidth->setObjectName(QStringLiteral("spinBoxBorderWidth"));

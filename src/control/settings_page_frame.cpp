@@ -63,6 +63,8 @@ QString rowLabelStyle(bool usable)
 const char* const kGreyLabelStyle =
     "font-family: Arial;font-size: 14px;font-weight: 400;line-height: 16px;text-align: left;color:#787878";
 
+const char* const kHoverStyle = "QPushButton:hover{background-color:rgb(83,83,83);}";
+
 const char* const kOldTitleStyle =
     "QLabel{background-color:#D9D9D9;border-top-left-radius:15px;border-top-right-radius:15px;}";
 

@@ -43,6 +43,9 @@ extern const char* const kWhiteLabelStyle;
 extern const char* const kGreyLabelStyle;
 QString rowLabelStyle(bool usable);
 
+// The darker background of a push button under the pointer, appended to its style.
+extern const char* const kHoverStyle;
+
 // Fixed-position look.
 extern const char* const kOldTitleStyle;
 extern const char* const kOldLabelStyle;

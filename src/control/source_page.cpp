@@ -29,9 +29,8 @@ void SOURCE_PAGE::init()
     m_exit = new QPushButton(tr("Exit"), this);
     m_exit->setObjectName(QStringLiteral("btn_exit"));
     m_exit->setGeometry(25, 215, 30, 20);
-    m_exit->setStyleSheet(QStringLiteral(
-        "QPushButton{color:#ffffff;border-radius:0px;font-size:10pt}"
-        "QPushButton:hover{background-color:rgb(83,83,83);}"));
+    m_exit->setStyleSheet(QStringLiteral("QPushButton{color:#ffffff;border-radius:0px;font-size:10pt}")
+                          + QLatin1String(kHoverStyle));
 
     const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
     connect(m_boxes[0], indexChanged, this, [this](int i) { setCoboxSize(i); });

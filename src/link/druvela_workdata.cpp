@@ -24,9 +24,6 @@ constexpr int STREAM_BUF = 1000;
 constexpr int URL_BUF = 1024;
 constexpr int HIS_DNS_LEN = 28;
 constexpr int HIS_URL_LEN = 809;
-// Room of the name and URL fields of a stream entry.
-constexpr int kNameMax = int(sizeof(rtmp_settings::name));
-constexpr int kUrlMax = int(sizeof(rtmp_settings::rtmp_url));
 
 const char* const TRANSITIONS_LABEL = "TRANSITONS设置 senbuf的数据";
 
@@ -214,7 +211,7 @@ quint16 Druvela_workdata::CreateMcuUdpDataBuf_ipDns(void* buf, unsigned char a, 
 
 quint16 Druvela_workdata::CreateMcuUdpDataBuf_url(void* buf, unsigned char a, unsigned char b, ST_RTMP_URL& url)
 {
-    if (url.name_len > kNameMax || url.url_len > kUrlMax)
+    if (url.name_len > MCU_UDP_FRAME::STREAM_NAME_MAX || url.url_len > MCU_UDP_FRAME::STREAM_URL_MAX)
         return 0;
     auto* p = static_cast<unsigned char*>(buf);
     writeFrameHeader(p, HIS_URL_LEN, a, b, MCU_UDP_FRAME::FLAG, CMD_STREAM_DATA);
@@ -424,7 +421,7 @@ void Druvela_workdata::SendCMD_REC_SET_NEXT() { sendShort(Board::Main, "点击RE
 
 void Druvela_workdata::SendCMD_Set_Url(int index, QByteArray const& name, QByteArray const& url)
 {
-    if (name.size() > kNameMax || url.size() > kUrlMax)
+    if (name.size() > MCU_UDP_FRAME::STREAM_NAME_MAX || url.size() > MCU_UDP_FRAME::STREAM_URL_MAX)
         return;
     ST_RTMP_URL rec{};
     rec.index = low(index);
@@ -441,7 +438,7 @@ void Druvela_workdata::SendCMD_Set_Url(int index, QByteArray const& name, QByteA
 void Druvela_workdata::SendCMD_SW_SET_STREAM_DATA(unsigned char index, unsigned char name_len, char* name,
                                                   unsigned short url_len, char* rtmp_url)
 {
-    if (name_len > kNameMax || url_len > kUrlMax)
+    if (name_len > MCU_UDP_FRAME::STREAM_NAME_MAX || url_len > MCU_UDP_FRAME::STREAM_URL_MAX)
         return;
     if ((name_len > 0 && !name) || (url_len > 0 && !rtmp_url))
         return;
@@ -599,9 +596,7 @@ void Druvela_workdata::ReceiveData()
         if (n == 0)
             continue;
         datagram.resize(int(n));
-        if (n < MCU_UDP_FRAME::MIN_LEN || n > MCU_UDP_FRAME::MAX_REPLY_LEN)
-            continue;
-        AnalysisData(datagram);
+        CheckReceiveData(datagram);
         // A receiver may have closed the panel that owns us.
         if (!self)
             return;

@@ -197,20 +197,31 @@ e2e_wait_exit() {
 }
 
 # Number of entries in the device list of a screenshot: each entry has a one-pixel #777777 line
-# at its foot, and the column at the list's left edge carries no text.
+# at its foot, and the column at the list's left edge carries no text. Prints -1 when the window
+# or the screenshot cannot be read, so that waiting for an empty list never passes on a failure.
 e2e_list_rows() {
-  local ox oy
-  read -r ox oy < <(e2e_window_origin)
-  convert "$1" -crop "1x${E2E_LIST_H}+$((ox + E2E_LIST_X + 8))+$((oy + E2E_LIST_Y))" +repage txt:- |
-    grep -ci '#777777' || true
+  local ox="" oy="" pixels
+  read -r ox oy < <(e2e_window_origin) || true
+  if ! [[ $ox =~ ^-?[0-9]+$ && $oy =~ ^-?[0-9]+$ ]]; then
+    echo -1
+    return 0
+  fi
+  if ! pixels=$(convert "$1" -crop "1x${E2E_LIST_H}+$((ox + E2E_LIST_X + 8))+$((oy + E2E_LIST_Y))" +repage txt:-); then
+    echo -1
+    return 0
+  fi
+  grep -ci '#777777' <<<"$pixels" || true
 }
 
 # Waits until the list shows N entries; the last screenshot is $E2E_DIR/shot.png.
 e2e_wait_rows() {
   local n=$1 secs=${2:-10} t rows=-1
   for ((t = 0; t < secs * 4; t++)); do
-    e2e_screenshot "$E2E_DIR/shot.png"
-    rows=$(e2e_list_rows "$E2E_DIR/shot.png")
+    if e2e_screenshot "$E2E_DIR/shot.png"; then
+      rows=$(e2e_list_rows "$E2E_DIR/shot.png")
+    else
+      rows=-1
+    fi
     [ "$rows" = "$n" ] && return 0
     sleep 0.25
   done

@@ -44,20 +44,25 @@ void tst_standin::controlLines_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QByteArray>("heartReply");  // bytes from offset 17; empty: no answer
-    QTest::newRow("default") << QStringList() << QByteArray::fromHex("00");
-    QTest::newRow("silent") << QStringList{"silent"} << QByteArray();
-    QTest::newRow("silent, answer") << QStringList{"silent", "answer"} << QByteArray::fromHex("00");
-    QTest::newRow("reply sets a payload") << QStringList{"reply a5 06 00 7f"} << QByteArray::fromHex("007f");
-    QTest::newRow("odd hex refused") << QStringList{"reply a5 06 0"} << QByteArray::fromHex("00");
+    QTest::addColumn<bool>("accepted");          // every line taken
+    QTest::newRow("default") << QStringList() << QByteArray::fromHex("00") << true;
+    QTest::newRow("silent") << QStringList{"silent"} << QByteArray() << true;
+    QTest::newRow("silent, answer") << QStringList{"silent", "answer"} << QByteArray::fromHex("00") << true;
+    QTest::newRow("reply sets a payload") << QStringList{"reply a5 06 00 7f"} << QByteArray::fromHex("007f")
+                                          << true;
+    QTest::newRow("odd hex refused") << QStringList{"reply a5 06 0"} << QByteArray::fromHex("00") << false;
 }
 
 void tst_standin::controlLines()
 {
     QFETCH(QStringList, lines);
     QFETCH(QByteArray, heartReply);
+    QFETCH(bool, accepted);
     StandinSwitcher s;
+    bool allTaken = true;
     for (const QString& line : lines)
-        s.control(line);
+        allTaken = s.control(line) && allTaken;
+    QCOMPARE(allTaken, accepted);
     const QByteArray reply = s.answer(s.frame(0xA5, 0x06, QByteArray()));
     QCOMPARE(reply.mid(17, reply.size() - 20), heartReply);
     if (!reply.isEmpty())  // what the panel takes for a heartbeat

@@ -103,11 +103,6 @@ QByteArray formatFor(const QString &path)
     return QByteArrayLiteral("png");
 }
 
-QString xmlEscape(const QString &s)
-{
-    return s.toHtmlEscaped();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -148,8 +143,8 @@ int main(int argc, char *argv[])
                          qPrintable(writer.errorString()));
             return 1;
         }
-        qs << "  <file alias=\"" << xmlEscape(e.path) << "\">" << xmlEscape(QFileInfo(file).absoluteFilePath())
-           << "</file>\n";
+        qs << "  <file alias=\"" << e.path.toHtmlEscaped() << "\">"
+           << QFileInfo(file).absoluteFilePath().toHtmlEscaped() << "</file>\n";
     }
     qs << "</qresource>\n</RCC>\n";
     qs.flush();

@@ -62,7 +62,13 @@ int main(int argc, char *argv[])
         }
     }
 
-    const quint16 port = quint16(parser.value(QStringLiteral("port")).toUInt());
+    bool portOk = false;
+    const uint portValue = parser.value(QStringLiteral("port")).toUInt(&portOk);
+    if (!portOk || portValue < 1 || portValue > 65535) {
+        std::fprintf(stderr, "zv_standin: bad --port\n");
+        return 2;
+    }
+    const quint16 port = quint16(portValue);
     QUdpSocket socket;
     if (!socket.bind(QHostAddress::AnyIPv4, port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)) {
         std::fprintf(stderr, "zv_standin: bind: %s\n", qPrintable(socket.errorString()));

@@ -1,6 +1,8 @@
 #include "standin_switcher.h"
 
+#include "bytes.h"
 #include "discovery_answer.h"
+#include "model_tables.h"
 #include "switcher_data.h"
 
 #include <QRegularExpression>
@@ -32,9 +34,8 @@ StandinSwitcher::StandinSwitcher(QObject *parent)
     QByteArray state(1 + kStateRecordLen, '\0');
     state[1] = 1;
     state[2] = 2;
-    const quint8 firstEffect[10] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88};
     for (int g = 0; g < 10; ++g)
-        state[1 + 13 + g] = char(firstEffect[g] + 1);
+        state[1 + 13 + g] = char(ICON_GROUP_Table[g][0] + 1);
     m_payloads.insert(key(MCU_UDP_FRAME::ADDR_MAIN, kCmdState), state);
     // Version: status, then bytes 18..31.
     m_payloads.insert(key(MCU_UDP_FRAME::ADDR_MAIN, kCmdVersion),
@@ -82,8 +83,7 @@ QByteArray StandinSwitcher::streamEntry(quint8 index) const
     payload += QByteArray(reinterpret_cast<const char *>(&entry), int(sizeof entry));
     // The length sits low byte first on the wire, whatever the host order.
     const int lenAt = 1 + int(offsetof(rtmp_settings, url_len));
-    payload[lenAt] = char(url.size() & 0xFF);
-    payload[lenAt + 1] = char(url.size() >> 8);
+    putLeU16(reinterpret_cast<unsigned char *>(payload.data()) + lenAt, quint16(url.size()));
     return frame(MCU_UDP_FRAME::ADDR_STREAM, kCmdStreamRead, payload);
 }
 
@@ -91,16 +91,15 @@ QByteArray StandinSwitcher::answer(const QByteArray &request) const
 {
     if (m_silent || request.size() < MCU_UDP_FRAME::MIN_LEN)
         return QByteArray();
-    const auto byte = [&request](int i) { return quint8(request.at(i)); };
-    if (byte(0) != MCU_UDP_FRAME::HEAD0 || byte(1) != MCU_UDP_FRAME::HEAD1)
+    if (byteAt(request, 0) != MCU_UDP_FRAME::HEAD0 || byteAt(request, 1) != MCU_UDP_FRAME::HEAD1)
         return QByteArray();
-    const quint8 addrA = byte(MCU_UDP_FRAME::OFF_ADDR_A);
-    const quint8 cmd = byte(MCU_UDP_FRAME::OFF_CMD);
+    const quint8 addrA = byteAt(request, MCU_UDP_FRAME::OFF_ADDR_A);
+    const quint8 cmd = byteAt(request, MCU_UDP_FRAME::OFF_CMD);
 
     if (addrA == MCU_UDP_FRAME::ADDR_DISCOVERY && cmd == MCU_UDP_FRAME::CMD_DISCOVERY)
         return discoveryAnswer();
     if (addrA == MCU_UDP_FRAME::ADDR_STREAM && cmd == kCmdStreamRead)
-        return streamEntry(byte(MCU_UDP_FRAME::OFF_DATA));
+        return streamEntry(byteAt(request, MCU_UDP_FRAME::OFF_DATA));
     const auto it = m_payloads.constFind(key(addrA, cmd));
     if (it == m_payloads.constEnd())
         return QByteArray();
