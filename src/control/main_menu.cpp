@@ -2,6 +2,7 @@
 #include "ui_main_menu.h"
 
 #include "bytes.h"
+#include "ipv4_text.h"
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
@@ -17,8 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-const char kDottedQuad[] = "((2[0-4]\\d|25[0-5]|[01]?\\d\\d?)\\.){3}(2[0-4]\\d|25[0-5]|[01]?\\d\\d?)";
 
 const char kWhiteLabel[] =
     "width: 100px;height: 16px;font-family: 'Arial';font-style: normal;font-weight: 400;font-size: 14px;"
@@ -107,11 +106,6 @@ MainMenu::StreamEntry MainMenu::decodeStreamEntry(const QByteArray& data)
     return entry;
 }
 
-bool MainMenu::isDottedQuad(const QString& text)
-{
-    return QRegExp(QString::fromLatin1(kDottedQuad)).exactMatch(text);
-}
-
 MainMenu::MainMenu(QWidget* parent, onlyFun* fun_)
     : QWidget(parent), ui(new Ui::MainMenu), fun(fun_)
 {
@@ -143,7 +137,7 @@ void MainMenu::init()
 
     ui->btn_help->setStyleSheet(QStringLiteral("border:0px;border-bottom-width:1px;"));
     ui->comboBoxIPA->setCurrentIndex(1);
-    ipValidator = new QRegExpValidator(QRegExp(QString::fromLatin1(kDottedQuad)), this);
+    ipValidator = new QRegExpValidator(QRegExp(QString::fromLatin1(Ipv4Text::kPattern)), this);
     ui->lineIP->setValidator(ipValidator);
     ui->lineMask->setValidator(ipValidator);
     ui->lineGateWay->setValidator(ipValidator);
@@ -343,7 +337,8 @@ void MainMenu::on_btnSave_clicked()
     QString dns = ui->lineDNS->text();
     if (dns.isEmpty())
         dns = QStringLiteral("8.8.8.8");
-    if (!isDottedQuad(ip) || !isDottedQuad(subnet) || !isDottedQuad(gateway) || (withDns && !isDottedQuad(dns)))
+    using Ipv4Text::isAddress;
+    if (!isAddress(ip) || !isAddress(subnet) || !isAddress(gateway) || (withDns && !isAddress(dns)))
         return;
 
     strIP = ip;

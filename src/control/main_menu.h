@@ -44,7 +44,6 @@ public:
     static StreamEntry decodeStreamEntry(const QByteArray& data);
 
     // True for four dot-separated decimal numbers 0..255 (at most three digits each).
-    static bool isDottedQuad(const QString& text);
 
     MainMenu(QWidget* parent, onlyFun* fun);
     ~MainMenu() override;

@@ -3,6 +3,7 @@
 #include "onlyfun.h"
 
 #include "druvela_workdata.h"
+#include "ipv4_text.h"
 #include "model_tables.h"
 
 #include <QStringList>
@@ -401,20 +402,8 @@ void onlyFun::readStreamData(int index)
 
 QByteArray onlyFun::packIP_INFO(QString s)
 {
-    const QStringList parts = s.split(QLatin1Char('.'), Qt::KeepEmptyParts);
-    if (parts.size() < 4)
-        return QByteArray();
-    QByteArray out;
-    for (int i = 0; i < 4; ++i) {
-        bool ok = false;
-        const uint v = parts.at(i).toUInt(&ok, 10);
-        // A part that is no number or does not fit a byte is a typing error,
-        // not an address to send.
-        if (!ok || v > 255)
-            return QByteArray();
-        out.append(static_cast<char>(v));
-    }
-    return out;
+    // A typing error is not an address to send: the callers send nothing then.
+    return Ipv4Text::toBytes(s);
 }
 
 void onlyFun::btnSaveIP_clicked(QString strIP, QString strSubnet, QString strGateway, uchar static_dynamic)

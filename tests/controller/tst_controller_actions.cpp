@@ -172,9 +172,9 @@ const std::vector<Action>& actions()
                 [](F& f) { f.btnSaveIP_clicked("127.0.0.2", "255.255.255.0", "127.0.0.1", 1);
                            f.btnSaveIP_clicked_DNS("127.0.0.2", "255.0.0.0", "127.0.0.1", "127.0.0.53", 0); },
                 {"05 7f 00 00 02 ff ff ff 00 7f 00 00 01 01", "05 7f 00 00 02 ff 00 00 00 7f 00 00 01 00 7f 00 00 35"}),
-        guarded("IP save refuses three parts, a part above 255, letters, an empty part",
+        guarded("IP save refuses three parts, a part above 255, letters, an empty part, a sign, a trailing dot",
                 [](F& f) {
-                    for (const char* ip : {"127.0.0", "127.0.0.300", "127.0..2"})
+                    for (const char* ip : {"127.0.0", "127.0.0.300", "127.0..2", "+127.0.0.2", "127.0.0.2."})
                         f.btnSaveIP_clicked(ip, "255.255.255.0", "127.0.0.1", 1);
                     f.btnSaveIP_clicked("127.0.0.2", "255.x.255.0", "127.0.0.1", 1);
                     for (const char* dns : {"8.8", "8.8.8.256"})

@@ -193,6 +193,8 @@ private slots:
         QTest::newRow("netmask with a letter") << 0x69u << "lineMask" << "255.255.x.0";
         QTest::newRow("gateway of five parts") << 0x28u << "lineGateWay" << "127.0.0.1.5";
         QTest::newRow("DNS host name") << 0x28u << "lineDNS" << "dns.local";
+        QTest::newRow("DNS with a trailing dot") << 0x28u << "lineDNS" << "8.8.8.8.";
+        QTest::newRow("netmask with a sign") << 0x69u << "lineMask" << "255.255.+255.0";
     }
     void badAddressIsRefused()
     {

@@ -5,11 +5,15 @@
 #include "groupbox_right.h"
 #include "image_button.h"
 #include "model_tables.h"
+#include "onlyfun.h"
 #include "showsearch.h"
 #include "switcher_data.h"
+#include "window_placement.h"
 #include "zv_resources.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QIcon>
 #include <QListWidget>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
@@ -79,9 +83,27 @@ struct Window
     }
 };
 
+// A panel as the dormant openers make them: parentless, its own controller
+// bound to a device on loopback, and an end signal.
+class DormantPanel : public QDialog
+{
+    Q_OBJECT
+public:
+    DormantPanel()
+    {
+        controller = new onlyFun(this);
+        controller->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+        resize(300, 200);
+    }
+    QPointer<onlyFun> controller;
+signals:
+    void ExitSignals();
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Reply>)
+Q_DECLARE_METATYPE(WindowPlacement::PanelEnd)
 
 class tst_search : public QObject
 {
@@ -94,6 +116,9 @@ private slots:
     void doubleClick_data();
     void doubleClick();
     void showSearchPageCentresAndSearchesAgain();
+    void dormantOpener_data();
+    void dormantOpener();
+    void modalDormantOpener();
     void cardsAreChosenAndSearchedOn();
 };
 
@@ -212,6 +237,63 @@ void tst_search::showSearchPageCentresAndSearchesAgain()
     QCOMPARE(win.list->count(), 0);
     QCOMPARE(win.switcher->DevInfo_DATA_IDX(), 0);
     QVERIFY(radios.at(0)->isChecked());
+}
+
+void tst_search::dormantOpener_data()
+{
+    QTest::addColumn<WindowPlacement::PanelEnd>("end");
+    QTest::newRow("hidden, then deleted") << WindowPlacement::PanelEnd::Hide;
+    QTest::newRow("closed, then deleted") << WindowPlacement::PanelEnd::Close;
+}
+
+void tst_search::dormantOpener()
+{
+    QFETCH(WindowPlacement::PanelEnd, end);
+    Window win;
+    win.w.show();
+    win.store({kVy});
+    QPointer<DormantPanel> panel = new DormantPanel;
+    const QPoint where(17, 23);
+    panel->move(where);
+    WindowPlacement::showDormantPanel(panel.data(), &win.w, &DormantPanel::ExitSignals, end,
+                                      [&win] { win.w.showSearchPage(); });
+    QVERIFY(panel->isVisible());
+    QVERIFY(!win.w.isVisible());
+    QCOMPARE(panel->pos(), where);  // not centred
+    QVERIFY(!panel->windowIcon().isNull());
+    QCOMPARE(panel->windowIcon().pixmap(64).toImage(),
+             QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")).pixmap(64).toImage());
+
+    QPointer<onlyFun> controller = panel->controller;
+    emit panel->ExitSignals();
+    QVERIFY(!panel->isVisible());
+    QVERIFY(win.w.isVisible());
+    QCOMPARE(win.list->count(), 0);
+    QCOMPARE(win.switcher->DevInfo_DATA_IDX(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The panel went with its controller, so its heartbeat timer is gone too.
+    QVERIFY(panel.isNull());
+    QVERIFY(controller.isNull());
+}
+
+void tst_search::modalDormantOpener()
+{
+    Window win;
+    win.w.show();
+    win.store({kVy});
+    QPointer<DormantPanel> panel = new DormantPanel;
+    QPointer<onlyFun> controller = panel->controller;
+    bool searchHiddenWhileOpen = false;
+    QTimer::singleShot(0, panel.data(), [&] {
+        searchHiddenWhileOpen = panel->isVisible() && panel->isModal() && !win.w.isVisible();
+        panel->reject();
+    });
+    WindowPlacement::execDormantPanel(panel.data(), &win.w, [&win] { win.w.showSearchPage(); });
+    QVERIFY(searchHiddenWhileOpen);
+    QVERIFY(panel.isNull());
+    QVERIFY(controller.isNull());
+    QVERIFY(win.w.isVisible());
+    QCOMPARE(win.list->count(), 0);
 }
 
 // Two veth pairs in the test's own namespace: zvt0/zvt1 up with an address each in different

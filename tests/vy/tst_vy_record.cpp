@@ -153,26 +153,30 @@ private slots:
     }
 
     // Each panel's smallest dump: the Vy panel reads up to reply byte 133, the 4K panel up to 110.
+    // The record alone (readRecord) takes any reply of the size, whatever its type and status.
     void accepted_data()
     {
         QTest::addColumn<QByteArray>("reply");
         QTest::addColumn<int>("minSize");
         QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("readAlone");
         using EditionFrames::stateDump;
-        QTest::newRow("Vy: 134 bytes") << stateDump({{0, 2}}, 0, 0, 134) << kVyMinDumpSize << true;
-        QTest::newRow("Vy: 133 bytes") << stateDump({{0, 2}}, 0, 0, 133) << kVyMinDumpSize << false;
-        QTest::newRow("4K: 111 bytes") << stateDump({{0, 2}}, 0, 0, 111) << k4kMinDumpSize << true;
-        QTest::newRow("4K: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << k4kMinDumpSize << false;
-        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160) << k4kMinDumpSize << false;
-        QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false;
-        QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false;
-        QTest::newRow("empty") << QByteArray() << k4kMinDumpSize << false;
+        QTest::newRow("Vy: 134 bytes") << stateDump({{0, 2}}, 0, 0, 134) << kVyMinDumpSize << true << true;
+        QTest::newRow("Vy: 133 bytes") << stateDump({{0, 2}}, 0, 0, 133) << kVyMinDumpSize << false << false;
+        QTest::newRow("4K: 111 bytes") << stateDump({{0, 2}}, 0, 0, 111) << k4kMinDumpSize << true << true;
+        QTest::newRow("4K: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << k4kMinDumpSize << false << false;
+        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160, {{18, 2}}) << k4kMinDumpSize << false << true;
+        QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false << true;
+        QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false << false;
+        QTest::newRow("record start only") << stateDump({}, 0, 0, 18) << 0 << false << false;
+        QTest::newRow("empty") << QByteArray() << k4kMinDumpSize << false << false;
     }
     void accepted()
     {
         QFETCH(QByteArray, reply);
         QFETCH(int, minSize);
         QFETCH(bool, accepted);
+        QFETCH(bool, readAlone);
         StateDump d;
         QCOMPARE(decode(reply, d, minSize), accepted);
         if (accepted) {
@@ -181,6 +185,12 @@ private slots:
             QCOMPARE(d.record.present.test(F7Mode), reply.size() > 133);
             QCOMPARE(changedGroups(d, nullptr).test(F7Mode), reply.size() > 133);
         }
+        Record alone;
+        alone.pgm = 77;
+        QCOMPARE(readRecord(reply, minSize, alone), readAlone);
+        QCOMPARE(alone.pgm, quint8(readAlone ? 2 : 77));
+        if (readAlone)
+            QCOMPARE(alone.present.test(F7Mode), reply.size() > 133);
     }
 
     void changed_data()

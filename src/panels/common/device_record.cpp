@@ -54,14 +54,10 @@ bool readRecStreamStatus(const QByteArray& reply, RecStreamStatus& out)
     return true;
 }
 
-bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out)
+bool readRecord(const QByteArray& reply, int minSize, Record& r)
 {
     if (reply.size() < minSize || reply.size() <= kRecordStart)
         return false;
-    if (byteAt(reply, 16) != kReplyType || byteAt(reply, 17) != 0)
-        return false;
-
-    Record& r = out.record;
     r.pgm = rb(reply, 0);
     r.pvw = rb(reply, 1);
     r.audioMode = rb(reply, 2);
@@ -127,6 +123,15 @@ bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out)
     for (int g = 0; g < GroupCount; ++g)
         r.present.set(size_t(g), lastReplyByte(kGroups[size_t(g)]) < reply.size());
 
+    return true;
+}
+
+bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out)
+{
+    if (byteAt(reply, 16) != kReplyType || byteAt(reply, 17) != 0)
+        return false;
+    if (!readRecord(reply, minSize, out.record))
+        return false;
     out.hasStatus = readRecStreamStatus(reply, out.status);
     // Owned bytes: the caller's array may only borrow its storage.
     out.raw = QByteArray(reply.constData(), reply.size());

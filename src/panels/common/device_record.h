@@ -98,6 +98,11 @@ struct StateDump {
 // minSize bytes. Reads nothing outside reply.
 bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out);
 
+// The record alone, for the panels that read it from any reply the command
+// layer hands them as a state dump: no type or status check, no comparison.
+// False (and out untouched) when reply is shorter than minSize.
+bool readRecord(const QByteArray& reply, int minSize, Record& out);
+
 // The status alone; false when 26 <= L <= reply size does not hold.
 bool readRecStreamStatus(const QByteArray& reply, RecStreamStatus& out);
 

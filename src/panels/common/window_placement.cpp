@@ -1,6 +1,7 @@
 #include "window_placement.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 namespace WindowPlacement {
@@ -34,6 +35,18 @@ void backFromSettings(QWidget* panel, QWidget* settings)
 {
     settings->close();
     showCentred(panel);
+}
+
+void prepareDormantPanel(QWidget* panel, QWidget* search)
+{
+    panel->setWindowIcon(QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")));
+    search->hide();
+}
+
+void showDormantPanel(QWidget* panel, QWidget* search)
+{
+    prepareDormantPanel(panel, search);
+    panel->show();
 }
 
 } // namespace WindowPlacement

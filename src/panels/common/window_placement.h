@@ -2,6 +2,7 @@
 // Where the program's windows appear: centred on the primary screen's
 // available area, measured from (0, 0) of that area's size.
 
+#include <QDialog>
 #include <QObject>
 #include <QWidget>
 
@@ -31,6 +32,44 @@ void showPanelInstead(Panel* panel, QWidget* search, Back backToSearch)
         panel->close();
         backToSearch();
     }, Qt::DirectConnection);
+}
+
+// Icon and hidden search window, without showing the panel.
+void prepareDormantPanel(QWidget* panel, QWidget* search);
+
+// The openers the search window holds for the models no double click opens.
+// Their common step: the panel gets the program's window icon, the search
+// window hides, and the panel shows where the toolkit puts it (no centring).
+void showDormantPanel(QWidget* panel, QWidget* search);
+
+// How a dormant panel leaves when it signals its end.
+enum class PanelEnd { Hide, Close };
+
+// The same, with the panel's end signal handing back to the search: the panel
+// is hidden or closed, then deleted, then backToSearch runs.
+template <class Panel, class Signal, class Back>
+void showDormantPanel(Panel* panel, QWidget* search, Signal endSignal, PanelEnd end, Back backToSearch)
+{
+    showDormantPanel(panel, search);
+    QObject::connect(panel, endSignal, panel, [panel, end, backToSearch]() {
+        if (end == PanelEnd::Hide)
+            panel->hide();
+        else
+            panel->close();
+        panel->deleteLater();
+        backToSearch();
+    }, Qt::DirectConnection);
+}
+
+// A modal dormant panel: runs it until it is done, deletes it, then hands
+// back to the search.
+template <class Back>
+void execDormantPanel(QDialog* panel, QWidget* search, Back backToSearch)
+{
+    prepareDormantPanel(panel, search);
+    panel->exec();
+    delete panel;
+    backToSearch();
 }
 
 } // namespace WindowPlacement
