@@ -1,5 +1,8 @@
 #pragma once
-// The style sheets the series-8 windows share: their title strips and logo.
+// The style sheets the series-8 windows share: title strips and logo, the
+// row and key lamps, the faders.
+
+#include <QString>
 
 namespace Series8Style {
 
@@ -18,5 +21,50 @@ inline constexpr char kLowerBand[] =
 inline constexpr char kLogo[] = "image: url(:/images/StyleSheet/devlog.png);";
 inline constexpr int kLogoWidth = 180;
 inline constexpr int kLogoHeight = 22;
+
+// Row lamps (sub-window keys, input rows, FTB, STILL, BAR): text colour only.
+// The unlit one ends in ";" as the switcher's own panels have it.
+inline constexpr char kRowWhite[] =
+    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);color:white;}"
+    "QPushButton:hover{border:1px solid rgb(189,189,189);border-radius:5px}"
+    "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(213,213,213);border-radius:5px;"
+    "border-style:flat;};";
+inline constexpr char kRowRed[] =
+    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);color:rgb(240,46,0);}"
+    "QPushButton:hover{border:1px solid rgb(229,97,97);border-radius:5px}"
+    "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(205,5,5);border-radius:5px;"
+    "border-style:flat;}";
+inline constexpr char kRowGreen[] =
+    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);color:rgb(25,232,0);}"
+    "QPushButton:hover{border:1px solid rgb(41,129,36);border-radius:5px}"
+    "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(19,218,0);border-radius:5px;"
+    "border-style:flat;}";
+
+// Key lamps: silver unlit, red lit, greyed while a key does not apply.
+inline constexpr char kKeyOff[] =
+    "background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,  stop: 0 #dadbde,stop: 0.4 #E4DBE8,"
+    "stop: 0.6 #f6f7fa,stop: 1 #D0D1D4);;color: rgb(0,0,0);border-radius: 7px;border: 2px groove gray;"
+    "border-style: outset;";
+inline constexpr char kKeyOn[] =
+    "background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,  stop: 0 #D22E00,stop: 0.4 #DC380A,"
+    "stop: 0.6 #EE4A1C,stop: 1 #C82400);;color: rgb(0,0,0);border-radius: 7px;border: 2px groove gray;"
+    "border-style: outset;";
+inline constexpr char kKeyDisabled[] =
+    "background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1,  stop: 0 #dadbde,stop: 0.4 #E4DBE8,"
+    "stop: 0.6 #808080,stop: 1 #D0D1D4);;color: rgb(0,0,0);border-radius: 7px;border: 2px groove gray;"
+    "border-style: outset;";
+
+inline QString row(bool lit) { return QLatin1String(lit ? kRowRed : kRowWhite); }
+inline QString key(bool lit) { return QLatin1String(lit ? kKeyOn : kKeyOff); }
+
+// The faders' sheet: blue groove, green part before the handle; the
+// horizontal handle and the part after it vary.
+QString sliderSheet(const char* handle, const char* afterHandle);
+inline QString sliderBlue() { return sliderSheet("rgb(45,152,255)", "gray"); }
+inline QString sliderGreen() { return sliderSheet("rgb(25,250,0)", "gray"); }
+inline QString sliderTbar() { return sliderSheet("white", "rgb(240,46,0)"); }
+
+// "SN:" and each non-zero byte in lower-case hex, each followed by a blank.
+QString serialText(const QByteArray& bytes);
 
 } // namespace Series8Style

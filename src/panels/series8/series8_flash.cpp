@@ -1,0 +1,25 @@
+#include "series8_flash.h"
+
+#include "onlyfun.h"
+#include "panel_faces.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace Series8Flash {
+
+bool flash(QObject* owner, QWidget* key, const QString& lit, const QString& unlit, unsigned ms,
+           const std::function<void()>& work)
+{
+    QPointer<QObject> alive(owner);
+    return PanelFaces::flash(
+        owner, [key, &lit, &unlit](bool on) { key->setStyleSheet(on ? lit : unlit); },
+        [&alive, &work](unsigned t) {
+            onlyFun::Delay_MSec(t);
+            if (alive && work)
+                work();
+        },
+        ms);
+}
+
+} // namespace Series8Flash

@@ -1,0 +1,90 @@
+#pragma once
+// What the Quillet tests share: the panel's own command layer and its tool
+// windows, which are top-level windows of their own.
+
+#include "druvela_workdata.h"
+#include "f1qwidget.h"
+#include "quillet.h"
+#include "setdialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <functional>
+
+inline Druvela_workdata* panelLink(Quillet* panel)
+{
+    return panel->findChild<Druvela_workdata*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The tool window named objectName ("setWidget", "f1Widget"); there is one
+// panel at a time.
+inline QWidget* toolWindow(const char* objectName)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(objectName))
+            return w;
+    return nullptr;
+}
+
+template <class Content>
+Content* toolContent(const char* objectName)
+{
+    QWidget* window = toolWindow(objectName);
+    return window ? window->findChild<Content*>() : nullptr;
+}
+
+// What a click on a flashing key did: how often the key's look changed, and
+// the look and the time since the click when its frame was written (the
+// layer logs each frame just before it sends it).
+struct ClickSeen {
+    int lookChanges = 0;
+    bool sent = false;
+    QString lookAtSend;
+    qint64 msAtSend = -1;
+};
+
+namespace QuilletRig {
+inline std::function<void()>& onLogLine()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+inline void logHandler(QtMsgType, const QMessageLogContext&, const QString& msg)
+{
+    if (onLogLine() && msg.contains(QLatin1String("senbuf")))
+        onLogLine()();
+}
+} // namespace QuilletRig
+
+inline ClickSeen clickWatching(QAbstractButton* key)
+{
+    struct LookCounter : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::StyleChange)
+                ++changes;
+            return false;
+        }
+    } counter;
+    ClickSeen seen;
+    QElapsedTimer clock;
+    QuilletRig::onLogLine() = [&] {
+        if (seen.sent)
+            return;
+        seen.sent = true;
+        seen.lookAtSend = key->styleSheet();
+        seen.msAtSend = clock.elapsed();
+    };
+    const QtMessageHandler previous = qInstallMessageHandler(QuilletRig::logHandler);
+    key->installEventFilter(&counter);
+    clock.start();
+    key->click();
+    key->removeEventFilter(&counter);
+    qInstallMessageHandler(previous);
+    QuilletRig::onLogLine() = nullptr;
+    seen.lookChanges = counter.changes;
+    return seen;
+}
