@@ -16,7 +16,7 @@ cmake -S . -B build-san -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DZV_TESTS=ON -DZV_WERROR=ON -DZV_SANITIZE=ON -DZV_FUZZ=ON >/dev/null
 cmake --build build-san -j "$jobs"
 
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:fast_unwind_on_malloc=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 

@@ -27,10 +27,29 @@ inline QMessageBox* visibleBox()
     return nullptr;
 }
 
-// Hands every visible message box to `answer` from a timer: the box is modal
-// and runs its own event loop, so the test can only reach it this way.
+// While one lives, message boxes are the test's to answer; any other box fails
+// the running test at once and is closed (qtest_rig.cpp).
+class ExpectedBoxes : public QObject
+{
+public:
+    explicit ExpectedBoxes(QObject* parent = nullptr) : QObject(parent) { ++count(); }
+    ~ExpectedBoxes() override { --count(); }
+    static bool active() { return count() > 0; }
+
+private:
+    static int& count()
+    {
+        static int n = 0;
+        return n;
+    }
+};
+
+// Hands every visible message box to `answer` from a timer, as long as `watch`
+// lives: the box is modal and runs its own event loop, so the test can only
+// reach it this way.
 inline void watchBoxes(QTimer& watch, std::function<void(QMessageBox*)> answer)
 {
+    new ExpectedBoxes(&watch);
     QObject::connect(&watch, &QTimer::timeout, [answer] {
         if (QMessageBox* box = visibleBox())
             answer(box);

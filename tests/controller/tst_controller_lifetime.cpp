@@ -26,7 +26,7 @@ private slots:
         QElapsedTimer t;
         t.start();
         onlyFun::Delay_MSec(0);
-        QVERIFY(t.elapsed() < 50);
+        QVERIFY(t.elapsed() < 250);
         int ticks = 0;
         QTimer tick;
         QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
@@ -35,8 +35,9 @@ private slots:
         const std::clock_t cpuBefore = std::clock();
         onlyFun::Delay_MSec(300);
         const qint64 took = t.elapsed();
-        QVERIFY2(took >= 300 && took < 1000, qPrintable(QString::number(took)));
-        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        // A busy machine may wake the loop late and merge ticks; it never ends the wait early.
+        QVERIFY2(took >= 300 && took < 3000, qPrintable(QString::number(took)));
+        QVERIFY2(ticks >= 2, qPrintable(QString::number(ticks)));
         // Waiting is idle time: the program shares the machine with the video tools.
         const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
         QVERIFY2(cpuMs < 150, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpuMs)));

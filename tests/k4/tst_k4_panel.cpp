@@ -260,7 +260,7 @@ private slots:
     {
         QTest::mouseClick(key("btn_ftb"), Qt::LeftButton);
         QCOMPARE(nextCommand(), k4::command(0x85));
-        QTRY_COMPARE_WITH_TIMEOUT(styleOf("btn_ftb"), face("red", "FTB.png"), 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(styleOf("btn_ftb"), face("red", "FTB.png"), 10000);
         QTest::mouseClick(key("btn_ftb"), Qt::LeftButton);
         QVERIFY(!m_panel->ftbBlinking());
         QCOMPARE(styleOf("btn_ftb"), face("default", "FTB.png"));
@@ -276,7 +276,7 @@ private slots:
                                            {rWipe, 34}, {rGroup1, 5}, {rGroup1 + 2, 34}, {rRate, 1}, {rHdr, 0x05}});
         QSignalSpy applied(m_panel->controller(), &onlyFun::getDateSignals);
         m_device->reply(dump);
-        QVERIFY(applied.wait(2000));
+        QVERIFY(applied.wait(10000));
         QCOMPARE(styleOf("btn_pgm_3"), face("red", "3 big 1.png"));
         QCOMPARE(styleOf("btn_pvw_bar"), face("green", "bar big 2.png"));
         QCOMPARE(slider("verticalSlider_1")->value(), 40);

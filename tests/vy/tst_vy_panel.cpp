@@ -210,7 +210,7 @@ private slots:
         const Bytes record{{0, 3}, {1, 9}, {5, 40}, {10, 80}, {34, 1}, {38, 1}};
         QSignalSpy applied(m_panel->controller(), &onlyFun::getDateSignals);
         m_wire->reply(EditionFrames::stateDump(record, 0x402, 0));
-        QVERIFY(applied.wait(5000));
+        QVERIFY(applied.wait(10000));
         QCOMPARE(face("btn_pgm_3"), vyFace("red", "1 big 3.png"));
         QCOMPARE(face("btn_pvw_bar"), vyFace("green", "1 bar.png"));
         QCOMPARE(face("btn_rate2"), vyFace("green", "Rate 2.png"));
@@ -249,7 +249,7 @@ private slots:
     void ftbFromTheDumpBlinks()
     {
         applyDump(EditionFrames::stateDump({{23, 1}}));
-        QTRY_COMPARE_WITH_TIMEOUT(face("btn_ftb"), vyFace("red", "FTB.png"), 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(face("btn_ftb"), vyFace("red", "FTB.png"), 10000);
         // A value the rule ignores leaves it blinking; 0 stops it.
         applyDump(EditionFrames::stateDump({{23, 2}}));
         QVERIFY(m_panel->ftbBlinking());
@@ -280,7 +280,7 @@ private slots:
         emit m_panel->controller()->getPOPWinStateSignals(EditionFrames::reply(0x6F, 22, {{18, 0}}));
         QVERIFY(!m_panel->controller()->popControlsEnabled());
         m_wire->reply(EditionFrames::reply(0x6F, 22, {{18, 1}}));
-        QTRY_VERIFY_WITH_TIMEOUT(m_panel->controller()->popControlsEnabled(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_panel->controller()->popControlsEnabled(), 10000);
         // A reply ending before its mode byte is dropped without reading past its end.
         const QByteArray pop = EditionFrames::reply(0x6F, 18);
         std::vector<char> exact(pop.cbegin(), pop.cend());
