@@ -1,6 +1,7 @@
 #include "onlyfun.h"
 
 #include "druvela_workdata.h"
+#include "key_frames.h"
 #include "model_tables.h"
 #include "my_button.h"
 #include "settings_page_frame.h"
@@ -181,41 +182,25 @@ void onlyFun::setBottonFun(MyButton* set, MyButton* read, MyButton* exit, QLabel
 
 QString onlyFun::setColorWhite()
 {
-    m_styleWhite = QStringLiteral(
-        "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}"
-        "QPushButton:hover{border:1px solid rgb(189,189,189);border-radius:5px}"
-        "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(213,213,213);"
-        "border-radius:5px;border-style:flat;};");
+    m_styleWhite = QLatin1String(KeyFrames::kGrey);
     return m_styleWhite;
 }
 
 QString onlyFun::setColorRed()
 {
-    m_styleRed = QStringLiteral(
-        "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}"
-        "QPushButton:hover{border:1px solid rgb(229,97,97);border-radius:5px}"
-        "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(205,5,5);"
-        "border-radius:5px;border-style:flat;}");
+    m_styleRed = QLatin1String(KeyFrames::kRed);
     return m_styleRed;
 }
 
 QString onlyFun::setColorGreen()
 {
-    m_styleGreen = QStringLiteral(
-        "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}"
-        "QPushButton:hover{border:1px solid rgb(41,129,36);border-radius:5px}"
-        "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(19,218,0);"
-        "border-radius:5px;border-style:flat;}");
+    m_styleGreen = QLatin1String(KeyFrames::kGreen);
     return m_styleGreen;
 }
 
 QString onlyFun::setColorYellow()
 {
-    m_styleYellow = QStringLiteral(
-        "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}"
-        "QPushButton:hover{border:1px solid rgb(255,201,14);border-radius:5px}"
-        "QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:rgb(255,242,0);"
-        "border-radius:5px;border-style:flat;}");
+    m_styleYellow = QLatin1String(KeyFrames::kYellow);
     return m_styleYellow;
 }
 

@@ -81,25 +81,27 @@ const char* const kOldComboStyle =
     "QComboBox QAbstractItemView{outline: 0px solid gray;border: 1px solid rgb(64,64,64);"
     "color: white;background-color: rgb(84, 84, 84);selection-background-color:rgb(1,190,37);}";
 
-QString oldSpinStyle(bool padded)
+QString oldSpinStyle(bool padded, int buttonGrey, int pressedGrey)
 {
     QString s = QStringLiteral(
         "QSpinBox{color:rgb(225,225,225);padding-right:15px;border:1px solid rgb(100,100,100);"
         "border-radius:5px;background:rgb(100,100,100);");
     if (padded)
         s += QStringLiteral("padding-left:15px;padding-right:15px;");
+    const QString button = QStringLiteral("rgb(%1,%1,%1)").arg(buttonGrey);
+    const QString pressed = QStringLiteral("rgb(%1,%1,%1)").arg(pressedGrey);
     s += QStringLiteral(
         "}"
         "QSpinBox::up-button{subcontrol-origin:border;subcontrol-position:right;"
         "border-image:url(:/images/StyleSheet/toright.png);width: 12px;height: 20px;"
-        "border-top-right-radius:5px;border-bottom-right-radius:5px;border:1px solid rgb(83,83,83);"
-        "background:rgb(83,83,83);}"
+        "border-top-right-radius:5px;border-bottom-right-radius:5px;border:1px solid %1;"
+        "background:%1;}"
         "QSpinBox::down-button{subcontrol-origin:border;subcontrol-position:left;"
         "border-image:url(:/images/StyleSheet/toleft.png);width: 12px;height: 20px;"
-        "border-top-left-radius:5px;border-bottom-left-radius:5px;border:1px solid rgb(83,83,83);"
-        "background:rgb(83,83,83);}"
-        "QSpinBox::up-button:pressed {background:rgb(25,25,25);border-style:flat;}"
-        "QSpinBox::down-button:pressed {background:rgb(25,25,25);border-style:flat;}");
+        "border-top-left-radius:5px;border-bottom-left-radius:5px;border:1px solid %1;"
+        "background:%1;}"
+        "QSpinBox::up-button:pressed {background:%2;border-style:flat;}"
+        "QSpinBox::down-button:pressed {background:%2;border-style:flat;}").arg(button, pressed);
     return s;
 }
 

@@ -50,8 +50,9 @@ extern const char* const kHoverStyle;
 extern const char* const kOldTitleStyle;
 extern const char* const kOldLabelStyle;
 extern const char* const kOldComboStyle;
-// The spin box style of the older look; the camera page pads its text.
-QString oldSpinStyle(bool padded);
+// The spin box style of the older look; the camera page pads its text. The
+// arrow keys are rgb(g,g,g) with g = buttonGrey, pressedGrey while pressed.
+QString oldSpinStyle(bool padded, int buttonGrey = 83, int pressedGrey = 25);
 
 // Icon, minimum size, frameless dialog flags, object name, background rule,
 // window title.

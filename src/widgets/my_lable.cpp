@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 myLable::myLable(QString title, QWidget* parent, bool withClose)
-    : QLabel(parent)
+    : ParentDragging<QLabel>(parent)
     , m_title(std::move(title))
     , m_withClose(withClose)
 {
@@ -34,22 +34,4 @@ void myLable::closeWidget()
 {
     if (QWidget* w = parentWidget())
         w->close();
-}
-
-void myLable::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(event->globalPos());
-    QWidget::mousePressEvent(event);
-}
-
-void myLable::mouseMoveEvent(QMouseEvent* event)
-{
-    m_drag.move(parentWidget(), event->globalPos());
-    QWidget::mouseMoveEvent(event);
-}
-
-void myLable::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_drag.release();
-    QWidget::mouseReleaseEvent(event);
 }

@@ -10,7 +10,7 @@
 
 class QPushButton;
 
-class myLable : public QLabel
+class myLable : public ParentDragging<QLabel>
 {
     Q_OBJECT
 
@@ -23,15 +23,9 @@ public:
 public slots:
     void closeWidget();
 
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
 private:
     QString m_title;
     bool m_withClose = false;
-    WindowDrag m_drag;
     QLabel* m_titleLabel = nullptr;
     QPushButton* m_closeButton = nullptr;
 };

@@ -12,7 +12,7 @@ class QVBoxLayout;
 
 // Title strip of the frameless windows: logo, title, minimise and close, and
 // the only way to move such a window (drag by the global mouse delta).
-class TOP_PAGE : public QWidget
+class TOP_PAGE : public ParentDragging<QWidget>
 {
     Q_OBJECT
 public:
@@ -22,16 +22,9 @@ private slots:
     void on_btnclicked_min();
     void do_btnExitClicked();
 
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
 private:
     void initPlan1();
     void initPlan2();
-
-    WindowDrag m_drag;
 
     QWidget *m_upperStrip = nullptr;
     QWidget *m_lowerStrip = nullptr;

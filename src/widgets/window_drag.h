@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMouseEvent>
 #include <QPoint>
 #include <QWidget>
 
@@ -27,4 +28,34 @@ public:
 private:
     bool m_dragging = false;
     QPoint m_last;
+};
+
+// A title strip (any widget class) that drags its parent widget: a press with
+// any button starts, every move shifts the parent by the delta, the release
+// ends. Each event then goes on to the widget class's own handler.
+template <class Base>
+class ParentDragging : public Base
+{
+public:
+    using Base::Base;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        m_drag.press(event->globalPos());
+        Base::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        m_drag.move(this->parentWidget(), event->globalPos());
+        Base::mouseMoveEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        m_drag.release();
+        Base::mouseReleaseEvent(event);
+    }
+
+private:
+    WindowDrag m_drag;
 };

@@ -14,8 +14,31 @@ QString faceStyle(const QString& selector, FaceRule rule, const QString& path)
         return selector + QStringLiteral("{border-image:url(") + path + QStringLiteral(")}");
     case FaceRule::Spaced:
         return selector + QStringLiteral("{border-image: url(") + path + QStringLiteral(")}");
+    case FaceRule::SpacedTight:
+        return selector + QStringLiteral("{border-image: url(") + path + QStringLiteral(");}");
+    case FaceRule::Image:
+        return selector + QStringLiteral("{image:url(") + path + QStringLiteral(")}");
+    case FaceRule::ImageSpaced:
+        return selector + QStringLiteral("{image: url(") + path + QStringLiteral(")}");
+    case FaceRule::ImageTight:
+        return selector + QStringLiteral("{image:url(") + path + QStringLiteral(");}");
+    case FaceRule::ImageSpacedTight:
+        return selector + QStringLiteral("{image: url(") + path + QStringLiteral(");}");
     }
     return QString();
+}
+
+QString Face::style(bool on) const
+{
+    if (on)
+        return faceStyle(selector, litRule.value_or(rule), lit) + litFrame;
+    return faceStyle(selector, rule, unlit) + unlitFrame;
+}
+
+Face framedFace(FaceRule rule, const QString& unlit, const QString& unlitFrame,
+                const QString& lit, const QString& litFrame)
+{
+    return Face{QStringLiteral("QPushButton"), rule, unlit, lit, unlitFrame, litFrame};
 }
 
 Face buttonFace(const QString& root, const QString& unlitSet, const QString& litSet,

@@ -1,12 +1,15 @@
 #pragma once
 // Button and lamp faces of the panels, and the acknowledgement flash.
 //
-// A face is a one-rule style sheet that sets a control's border-image to one
-// picture of the resource set. The panels' families differ only in the file
-// name and in small spellings of that rule, so the spelling is a parameter.
+// A face is a style sheet that shows one picture of the resource set, through
+// the control's border-image or image property. The panels' families differ
+// only in the file name and in small spellings of that rule, so the spelling
+// is a parameter. The older panels append a frame rule (see key_frames.h) and
+// some spell a key's lit rule differently from its unlit one.
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QObject;
 class QWidget;
@@ -15,9 +18,14 @@ namespace PanelFaces {
 
 // How the rule is spelt, as the device families' style sheets have it.
 enum class FaceRule {
-    Tight,   // Sel{border-image:url(p);}
-    Bare,    // Sel{border-image:url(p)}
-    Spaced,  // Sel{border-image: url(p)}
+    Tight,             // Sel{border-image:url(p);}
+    Bare,              // Sel{border-image:url(p)}
+    Spaced,            // Sel{border-image: url(p)}
+    SpacedTight,       // Sel{border-image: url(p);}
+    Image,             // Sel{image:url(p)}
+    ImageSpaced,       // Sel{image: url(p)}
+    ImageTight,        // Sel{image:url(p);}
+    ImageSpacedTight,  // Sel{image: url(p);}
 };
 
 // The style sheet of one face.
@@ -29,8 +37,13 @@ struct Face {
     FaceRule rule;
     QString unlit;  // picture path, ":/images/..."
     QString lit;
+    // Appended to the picture rule of each state; empty on the newer panels.
+    QString unlitFrame = QString();
+    QString litFrame = QString();
+    // The lit state's spelling where it differs from `rule`.
+    std::optional<FaceRule> litRule = std::nullopt;
 
-    QString style(bool on) const { return faceStyle(selector, rule, on ? lit : unlit); }
+    QString style(bool on) const;
 };
 
 // A push-button face whose two pictures share one file name in two sets,
@@ -40,6 +53,11 @@ Face buttonFace(const QString& root, const QString& unlitSet, const QString& lit
 // Same with a different file name in the lit set.
 Face buttonFace(const QString& root, const QString& unlitSet, const QString& unlitFile,
                 const QString& litSet, const QString& litFile, FaceRule rule);
+
+// A push-button face of the older panels: the picture rule, then the frame
+// rule of the state.
+Face framedFace(FaceRule rule, const QString& unlit, const QString& unlitFrame,
+                const QString& lit, const QString& litFrame);
 
 // Shows the face on w (lit or unlit).
 void showFace(QWidget* w, const Face& face, bool on);

@@ -1,0 +1,36 @@
+#include "firstgen_style.h"
+
+#include "key_frames.h"
+#include "settings_page_frame.h"
+
+#include <QApplication>
+#include <QDesktopWidget>
+
+namespace FirstGenStyle {
+
+QString dropDownStyle()
+{
+    return QLatin1String(pageframe::kOldComboStyle);
+}
+
+QString spinStyle()
+{
+    return pageframe::oldSpinStyle(false, 54, 25);
+}
+
+PanelFaces::Face stripKey(const QString& file, Lamp lamp)
+{
+    const bool red = lamp == Lamp::Red;
+    return PanelFaces::framedFace(PanelFaces::FaceRule::ImageTight,
+                                  QStringLiteral(":/images/white/") + file, QLatin1String(KeyFrames::kGrey),
+                                  (red ? QStringLiteral(":/images/red/") : QStringLiteral(":/images/green/")) + file,
+                                  QLatin1String(red ? KeyFrames::kRed : KeyFrames::kGreen));
+}
+
+QSize desktopSize()
+{
+    const QWidget* desktop = QApplication::desktop();
+    return QSize(desktop->width(), desktop->height());
+}
+
+} // namespace FirstGenStyle
