@@ -34,6 +34,8 @@ public:
 
     void setOriskanUI_NEW(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setCorvaneUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    // Dormant: no control of this window calls it.
+    void setQuilletUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void showSearchPage();
 
     // Places a window at the centre of the primary screen's available area,

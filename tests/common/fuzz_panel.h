@@ -11,15 +11,25 @@
 #include <cstdlib>
 #include <vector>
 
-template <class Panel>
-Panel* fuzzPanel(unsigned char devType)
+// The offscreen application every panel target runs in, made once.
+inline void fuzzApplication()
 {
-    static Panel* p = [devType] {
+    static bool made = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
         static char name[] = "fuzz_panel";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);
+        return true;
+    }();
+    (void)made;
+}
+
+template <class Panel>
+Panel* fuzzPanel(unsigned char devType)
+{
+    static Panel* p = [devType] {
+        fuzzApplication();
         DEV_CHILD_TYPE = devType;
         // A version reply opens the support page: never the desktop's browser here.
         setSupportPageOpener([](const QUrl&) { return true; });

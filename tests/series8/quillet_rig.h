@@ -58,6 +58,37 @@ inline void logHandler(QtMsgType, const QMessageLogContext&, const QString& msg)
 }
 } // namespace QuilletRig
 
+// Installed on a key: deletes victim from the event loop as soon as the key
+// shows a new look, i.e. inside the wait that follows its lighting.
+struct DeleteOnLight : QObject {
+    QObject* victim;
+    explicit DeleteOnLight(QObject* v) : victim(v) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::StyleChange && victim) {
+            QMetaObject::invokeMethod(qApp, [v = victim] { delete v; }, Qt::QueuedConnection);
+            victim = nullptr;
+        }
+        return false;
+    }
+};
+
+// The looks a key takes while the event loop runs: each resize with the
+// style sheet it shows then (a blink tick happens inside one event, so a
+// polling test would not see it).
+struct ResizeLog : QObject {
+    QList<QPair<QSize, QString>> seen;
+    QWidget* key;
+    explicit ResizeLog(QWidget* k) : key(k) { key->installEventFilter(this); }
+    ~ResizeLog() override { key->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            seen.append({key->size(), key->styleSheet()});
+        return false;
+    }
+};
+
 inline ClickSeen clickWatching(QAbstractButton* key)
 {
     struct LookCounter : QObject {

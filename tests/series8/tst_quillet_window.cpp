@@ -279,18 +279,7 @@ void tst_quillet_window::setWindowDeletedDuringAFlash()
     auto* window = new QWidget;
     auto* dialog = new SetDialog(window, panelLink(m_rig.panel));
     QPushButton* reso = namedChild<QPushButton>(dialog, "btn_reso");
-    struct OnLight : QObject {
-        QWidget* window;
-        explicit OnLight(QWidget* w) : window(w) {}
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::StyleChange && window) {
-                QMetaObject::invokeMethod(qApp, [w = window] { delete w; }, Qt::QueuedConnection);
-                window = nullptr;
-            }
-            return false;
-        }
-    } onLight(window);
+    DeleteOnLight onLight(window);
     reso->installEventFilter(&onLight);
     window->show();
     QPointer<SetDialog> alive(dialog);

@@ -6,7 +6,11 @@
 #include "onlyfun.h"
 #include "series8_style.h"
 #include "setdialog.h"
+#include "series8_flash.h"
 #include "sub_window.h"
+#include "tbar_stroke.h"
+
+#include "device_record.h"
 
 #include <QButtonGroup>
 #include <QDebug>
@@ -152,6 +156,8 @@ void Quillet::initLower()
     ui->slider_3->setRange(0, 127);
     connect(ui->slider_1, &QSlider::valueChanged, this, &Quillet::set_audio_vol);
     connect(ui->slider_2, &QSlider::valueChanged, this, &Quillet::set_audio_vol);
+    m_tbar = std::make_unique<TbarStroke>(
+        ui->slider_3, m_link, autoLampLit, [this] { setPGM_PVWCH(); }, [this](bool on) { on_Style_btnAuto(on); });
     connect(ui->slider_3, &QSlider::valueChanged, this, &Quillet::setslider0);
 
     mwfGroup = new QButtonGroup;
@@ -453,35 +459,296 @@ void Quillet::Delay_MSec(unsigned int ms)
     onlyFun::Delay_MSec(ms);
 }
 
-// ---- controls and decoder: next ----
+void Quillet::flashKey(QPushButton* key, const std::function<void()>& work)
+{
+    Series8Flash::flash(this, key, keyStyle(true), keyStyle(false), 200, work);
+}
 
-void Quillet::m_on_btnGrp_PGM_clicked(uint8_t) {}
-void Quillet::m_on_btnGrp_PVW_clicked(uint8_t) {}
-void Quillet::m_on_btnGrp_MWF_clicked(uint8_t) {}
-void Quillet::on_btn_cut_clicked() {}
-void Quillet::on_btn_auto_clicked() {}
-void Quillet::on_btn_f1_clicked() {}
-void Quillet::on_btn_afv_clicked() {}
-void Quillet::on_btn_ch1_clicked() {}
-void Quillet::on_btn_ch2_clicked() {}
-void Quillet::on_btn_set_clicked() {}
-void Quillet::on_btn_mute_clicked() {}
-void Quillet::on_btn_rec_clicked() {}
-void Quillet::on_btn_rtmp_clicked() {}
-void Quillet::on_btn_ftb_clicked() {}
-void Quillet::on_btn_still_clicked() {}
-void Quillet::on_btn_bar_clicked() {}
-void Quillet::m_on_toRead_QuilletDtat(QByteArray const&) {}
-void Quillet::on_btn_pip_clicked() {}
-void Quillet::on_btn_key_clicked() {}
-void Quillet::on_btn_pop_clicked() {}
-void Quillet::on_btn_pause_clicked() {}
-void Quillet::setslider0(int) {}
-void Quillet::setslider1(int) {}
+// ---- controls ----
+
+void Quillet::m_on_btnGrp_PGM_clicked(uint8_t id)
+{
+    set_PGMCH_Style(id);
+    m_link->SendCDMPGMCH(id);
+}
+
+void Quillet::m_on_btnGrp_PVW_clicked(uint8_t id)
+{
+    set_PVWCH_Style(id);
+    m_link->SendCMDPVWCH(id);
+}
+
+void Quillet::m_on_btnGrp_MWF_clicked(uint8_t t)
+{
+    set_MWFCH_Style(t);
+    if (t == 1 || t == 2) {
+        wipeStepOn = false;
+        ui->btn_wipe->setText(QStringLiteral("WIPE"));
+        m_link->SendCMDTRANSITIONS(t);
+    } else if (t == 4) {
+        // After MIX or FADE the first WIPE repeats the shown direction.
+        if (wipeStepOn)
+            wipeIndex = (wipeIndex + 1) % 4;
+        const int code = set_btnGrp_MWF_State(kWipeTable[wipeIndex]);
+        wipeStepOn = true;
+        m_link->SendCMDTRANSITIONS(static_cast<unsigned char>(code));
+    }
+}
+
+void Quillet::on_btn_afv_clicked()
+{
+    const bool intoAfv = !afvOn;
+    set_AFVorMIX_Style(intoAfv ? 0 : 1);
+    m_link->SendCMDMIXorAFV(intoAfv ? 0 : 1);
+}
+
+void Quillet::on_btn_ch1_clicked()
+{
+    flashKey(ui->btn_ch1, [this] {
+        ch1Index = (ch1Index + 1) % 7;
+        setCH1State(kSourceCycle[ch1Index]);
+        // The position in the cycle, not the source code.
+        m_link->SendCMDSRC1(static_cast<unsigned char>(ch1Index));
+    });
+}
+
+void Quillet::on_btn_ch2_clicked()
+{
+    flashKey(ui->btn_ch2, [this] {
+        ch2Index = (ch2Index + 1) % 7;
+        setCH2State(kSourceCycle[ch2Index]);
+        m_link->SendCMDSRC2(static_cast<unsigned char>(ch2Index));
+    });
+}
+
 void Quillet::set_audio_vol() {}
-void Quillet::on_Time_cut() {}
-void Quillet::Time_ftb() {}
-void Quillet::btnAuto_and_slider() {}
-void Quillet::setPIP_SZ_State(int) {}
-void Quillet::setRATE_State(int) {}
-void Quillet::setRESO_State(int) {}
+
+void Quillet::on_btn_mute_clicked()
+{
+    on_Style_btnMute(!muteOn);
+    m_link->SendCMDF3();
+}
+
+void Quillet::setslider0(int v)
+{
+    m_tbar->setslider0(v);
+}
+
+void Quillet::setslider1(int v)
+{
+    m_tbar->setslider1(v);
+}
+
+void Quillet::on_btn_cut_clicked()
+{
+    on_Style_btnCut(true);
+    m_link->SendCMDCUT();
+    if (!overlayOn)
+        setPGM_PVWCH();
+    cutTimer->start();
+}
+
+void Quillet::on_Time_cut()
+{
+    on_Style_btnCut(false);
+    cutTimer->stop();
+}
+
+void Quillet::on_btn_auto_clicked()
+{
+    m_tbar->autoPress(this, rateIndex);
+}
+
+void Quillet::on_btn_ftb_clicked()
+{
+    btnFtb2_Style(!ftbOn);
+    m_link->SendCMDFTB();
+}
+
+void Quillet::Time_ftb()
+{
+    Series8Flash::blinkTick(this, ui->btn_ftb, rowRed(), rowWhite());
+}
+
+void Quillet::on_btn_still_clicked()
+{
+    on_Style_btnStill(!stillOn);
+    m_link->SendCMDSTILL();
+}
+
+void Quillet::on_btn_bar_clicked()
+{
+    on_Style_btnBar(!barOn);
+}
+
+void Quillet::on_btn_rec_clicked()
+{
+    if (!recOn) {
+        on_Style_btnRec(true);
+        m_link->SendCMDREC(1);
+        return;
+    }
+    on_Style_btnRec(false);
+    on_Style_btnPause(false);
+    m_link->SendCMDREC(0);
+}
+
+void Quillet::on_btn_rtmp_clicked()
+{
+    const bool on = !rtmpOn;
+    m_link->SendCMDSTREAM(on ? 1 : 0);
+    on_Style_btnRtmp(on);
+}
+
+void Quillet::on_btn_pause_clicked()
+{
+    on_Style_btnPause(!pauseOn);
+    m_link->SendCMDPAUSE();
+}
+
+void Quillet::on_btn_pip_clicked()
+{
+    if (pipOn) {
+        btnPip_Style(false);
+        overlayOn = false;
+        m_link->SendCMDPIP(0);
+        return;
+    }
+    btnPip_Style(true);
+    btnKey_Style(false);
+    btnPop_Style(false);
+    overlayOn = true;
+    m_link->SendCMDPIP(1);
+}
+
+void Quillet::on_btn_pop_clicked()
+{
+    if (popOn) {
+        btnPop_Style(false);
+        overlayOn = false;
+        m_link->SendCMDPOP(0);
+        return;
+    }
+    btnPop_Style(true);
+    btnPip_Style(false);
+    btnKey_Style(false);
+    overlayOn = true;
+    m_link->SendCMDPOP(1);
+}
+
+// The key is disabled; the handler stands all the same and sends nothing.
+void Quillet::on_btn_key_clicked()
+{
+    btnKey_Style(!keyOn);
+    if (keyOn) {
+        btnPip_Style(false);
+        btnPop_Style(false);
+    }
+    overlayOn = keyOn;
+}
+
+void Quillet::on_btn_f1_clicked()
+{
+    if (!f1Enabled)
+        return;
+    if (f1Open) {
+        f1Window->hide();
+        on_Style_btnF1(false);
+        return;
+    }
+    f1Open = true;
+    setWindow->hide();
+    on_Style_btnSet(false);
+    on_Style_btnF1(true);
+    f1Window->show();
+}
+
+void Quillet::on_btn_set_clicked()
+{
+    if (setOpen) {
+        setWindow->hide();
+        on_Style_btnSet(false);
+        return;
+    }
+    setOpen = true;
+    // Marked open so that the F1 handler closes the F1 window.
+    f1Open = true;
+    on_btn_f1_clicked();
+    setWindow->show();
+    on_Style_btnSet(true);
+}
+
+// ---- the switcher's state ----
+
+namespace {
+
+struct Resolution {
+    int code;
+    const char* text;
+};
+// By position, as the SET window steps through them.
+constexpr Resolution kResolutions[7] = {{7, "1080P60"}, {11, "1080P50"}, {9, "1080I60"}, {1, "1080I50"},
+                                        {3, "1080P30"}, {13, "1080P25"}, {5, "1080P24"}};
+
+// Record bytes 0..38: reply bytes 18..56.
+constexpr int kQuilletDumpSize = DevState::kRecordStart + 39;
+
+} // namespace
+
+void Quillet::m_on_toRead_QuilletDtat(QByteArray const& data)
+{
+    // A reply too short for the last byte read (the panel's own 20-byte
+    // request looped back, for one) is not applied in part.
+    DevState::Record r;
+    if (!DevState::readRecord(data, kQuilletDumpSize, r))
+        return;
+    set_PGMCH_Style(r.pgm);
+    set_PVWCH_Style(r.pvw);
+    set_AFVorMIX_Style(r.audioMode);
+    setCH1State(r.ch1Source);
+    ui->slider_1->setValue(r.ch1Level);
+    setCH2State(r.ch2Source);
+    ui->slider_2->setValue(r.ch2Level);
+    set_MWFCH_Style(r.transition[0]);
+    set_btnGrp_MWF_State(r.transition[1]);
+    btnFtb2_Style(r.ftb != 0);
+    btnPip_Style(r.pipOn != 0);
+    setPIP_SZ_State(r.pipSize);
+    emit setPIP_POST(r.pipHPos.value, r.pipVPos.value);
+    on_Style_btnStill(r.still != 0);
+    on_Style_btnMute(r.mute != 0);
+    setRATE_State(r.rate);
+    setRESO_State(r.pgmOut);
+}
+
+void Quillet::setPIP_SZ_State(int size)
+{
+    static const struct { const char* text; QSize box; } kSizes[3] = {
+        {"PIP_SZ:S", {100, 56}}, {"PIP_SZ:M", {133, 74}}, {"PIP_SZ:L", {200, 112}}};
+    if (size < 0 || size > 2)
+        return;
+    ui->label_pip_sz->setText(QLatin1String(kSizes[size].text));
+    ui->tbtn_pip->setFixedSize(kSizes[size].box);
+    setContent->setPIP_S_V(size);
+    ui->tbtn_pip->setRARE_V(size);
+}
+
+void Quillet::setRATE_State(int rate)
+{
+    rateIndex = rate;
+    if (rate < 0 || rate > 2)
+        return;
+    ui->label_rate->setText(QStringLiteral("RARE:%1").arg(rate + 1));
+    setContent->setRARE_V(rate);
+}
+
+void Quillet::setRESO_State(int code)
+{
+    for (int position = 0; position < 7; ++position) {
+        if (kResolutions[position].code == code) {
+            ui->label_reso->setText(QLatin1String(kResolutions[position].text));
+            setContent->setRESO_V(position);
+            return;
+        }
+    }
+}

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class Druvela_workdata;
 class F1QWidget;
@@ -14,6 +16,7 @@ class QGroupBox;
 class QPushButton;
 class QTimer;
 class SetDialog;
+class TbarStroke;
 
 namespace Ui {
 class Quillet;
@@ -86,8 +89,9 @@ public:
     void set_audio_vol();
     void on_Time_cut();
     void Time_ftb();
-    void btnAuto_and_slider();
     static void Delay_MSec(unsigned int ms);
+    // A key's 200 ms flash with its work after the wait.
+    void flashKey(QPushButton* key, const std::function<void()>& work);
 
     // State shared with the SET window and the PIP preview.
     void setPIP_SZ_State(int size);
@@ -158,10 +162,8 @@ private:
     int ch2Index = 1;
     int wipeIndex = 0;
     bool wipeStepOn = true;
-    bool tbarReverse = false;
-    bool swappedAtTop = false;
-    bool swappedAtBottom = false;
-    bool autoRunning = false;
+    // The stroke state (direction, the ends' swaps, the AUTO run) lives in it.
+    std::unique_ptr<TbarStroke> m_tbar;
     static bool autoLampLit;
     int rateIndex = 0;
     bool pipOn = false;

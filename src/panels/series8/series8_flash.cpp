@@ -23,3 +23,18 @@ bool flash(QObject* owner, QWidget* key, const QString& lit, const QString& unli
 }
 
 } // namespace Series8Flash
+
+namespace Series8Flash {
+
+bool blinkTick(QObject* owner, QWidget* key, const QString& lit, const QString& unlit)
+{
+    return PanelFaces::flash(
+        owner,
+        [key, &lit, &unlit](bool on) {
+            key->setStyleSheet(on ? lit : unlit);
+            key->setFixedSize(on ? QSize(56, 33) : QSize(55, 32));
+        },
+        [](unsigned t) { onlyFun::Delay_MSec(t); }, 200);
+}
+
+} // namespace Series8Flash

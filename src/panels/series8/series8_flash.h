@@ -18,3 +18,14 @@ bool flash(QObject* owner, QWidget* key, const QString& lit, const QString& unli
            const std::function<void()>& work = {});
 
 } // namespace Series8Flash
+
+namespace Series8Flash {
+
+// One tick of a once-a-second blink (FTB, STILL): lit and a pixel larger for
+// 200 ms, then unlit at the key's own 55 x 32. False when the owner went
+// during the wait (the key is then left alone).
+bool blinkTick(QObject* owner, QWidget* key, const QString& lit, const QString& unlit);
+
+constexpr int kBlinkIntervalMs = 1000;
+
+} // namespace Series8Flash
