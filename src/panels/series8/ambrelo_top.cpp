@@ -1,6 +1,7 @@
 #include "ambrelo_top.h"
 
 #include "series8_style.h"
+#include "title_styles.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -22,12 +23,10 @@ QLabel* makeLogo(QWidget* parent)
     return logo;
 }
 
-QPushButton* makeStripButton(QWidget* parent, const char* image)
+QPushButton* makeStripButton(QWidget* parent, const char* sheet)
 {
     auto* b = new QPushButton(parent);
-    b->setStyleSheet(QStringLiteral("QPushButton{image: url(:/images/StyleSheet/%1);color: white;border-radius:0px;}"
-                                    "QPushButton:hover{background-color:white; color: black;}")
-                         .arg(QLatin1String(image)));
+    b->setStyleSheet(QLatin1String(sheet));
     b->setFixedSize(30, 21);
     return b;
 }
@@ -35,7 +34,7 @@ QPushButton* makeStripButton(QWidget* parent, const char* image)
 } // namespace
 
 Ambrelo_TOP::Ambrelo_TOP(QWidget* parent)
-    : QWidget(parent)
+    : ParentDragging<QWidget>(parent)
 {
     initPlan1();
 }
@@ -52,7 +51,7 @@ void Ambrelo_TOP::initPlan1()
     m_upper->setAttribute(Qt::WA_StyledBackground);
     m_lower->setAttribute(Qt::WA_StyledBackground);
     m_upper->setStyleSheet(QLatin1String(Series8Style::kDark));
-    m_lower->setStyleSheet(QLatin1String(Series8Style::kLowerBand));
+    m_lower->setStyleSheet(QLatin1String(TitleStyles::kLowerBand));
     m_layout->addWidget(m_upper, 6);
     m_layout->addWidget(m_lower, 1);
 }
@@ -60,10 +59,10 @@ void Ambrelo_TOP::initPlan1()
 void Ambrelo_TOP::initPlan2()
 {
     m_logo = makeLogo(this);
-    m_btnMin = makeStripButton(this, "min.png");
-    m_btnClose = makeStripButton(this, "close.png");
+    m_btnMin = makeStripButton(this, TitleStyles::kMinKey);
+    m_btnClose = makeStripButton(this, TitleStyles::kCloseKey);
     m_title = new QLabel(this);
-    m_title->setStyleSheet(QStringLiteral("color: white;font-size:28px;"));
+    m_title->setStyleSheet(QLatin1String(TitleStyles::kTitle));
     m_title->setFixedSize(110, 21);
 
     auto* row = new QHBoxLayout;
@@ -85,24 +84,6 @@ void Ambrelo_TOP::on_btnclicked_min()
 {
     if (QWidget* window = parentWidget())
         window->showMinimized();
-}
-
-void Ambrelo_TOP::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(event->globalPos());
-    QWidget::mousePressEvent(event);
-}
-
-void Ambrelo_TOP::mouseMoveEvent(QMouseEvent* event)
-{
-    m_drag.move(parentWidget(), event->globalPos());
-    QWidget::mouseMoveEvent(event);
-}
-
-void Ambrelo_TOP::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_drag.release();
-    QWidget::mouseReleaseEvent(event);
 }
 
 Ambrelo_subWinTOP::Ambrelo_subWinTOP(QWidget* parent)

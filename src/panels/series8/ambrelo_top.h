@@ -11,16 +11,12 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-class Ambrelo_TOP : public QWidget
+// Drags with any button.
+class Ambrelo_TOP : public ParentDragging<QWidget>
 {
     Q_OBJECT
 public:
     explicit Ambrelo_TOP(QWidget* parent = nullptr);
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private slots:
     void on_btnclicked_min();
@@ -29,7 +25,6 @@ private:
     void initPlan1();
     void initPlan2();
 
-    WindowDrag m_drag;
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_upper = nullptr;
     QWidget* m_lower = nullptr;
@@ -39,6 +34,7 @@ private:
     QPushButton* m_btnClose = nullptr;
 };
 
+// Drags with the left button only.
 class Ambrelo_subWinTOP : public QWidget
 {
     Q_OBJECT

@@ -14,10 +14,6 @@ inline constexpr char kDark[] =
     "stop:0.6 #141414 , stop:0.65 #131313 ,stop:0.7 #121212 , stop:0.75 #111111 ,stop:0.8 #101010 , "
     "stop:0.85 #0F0F0F ,stop:0.9 #0E0E0E , stop:0.95 #0D0D0D ,stop:1   #0C0C0C );";
 
-// The thin lighter band under a main window's dark strip.
-inline constexpr char kLowerBand[] =
-    "background:qlineargradient(spread:pad,x1:0,y1:0,x2:0,y2:1,stop:0 #404040 , stop:1 #535353)";
-
 inline constexpr char kLogo[] = "image: url(:/images/StyleSheet/devlog.png);";
 inline constexpr int kLogoWidth = 180;
 inline constexpr int kLogoHeight = 22;
