@@ -44,14 +44,9 @@ Quillet::Quillet(QWidget* parent)
 
     ui->g_left->setStyleSheet(QStringLiteral("QGroupBox{border:2px solid green;}"));
     ui->g_right->setStyleSheet(QStringLiteral("QGroupBox{border:2px solid red;}"));
-    for (QWidget* label : {static_cast<QWidget*>(ui->label_title), static_cast<QWidget*>(ui->label_rec),
-                           static_cast<QWidget*>(ui->label_f1_disk), static_cast<QWidget*>(ui->label_f1_level),
-                           static_cast<QWidget*>(ui->label_f1_rate), static_cast<QWidget*>(ui->label_f1_addr),
-                           static_cast<QWidget*>(ui->label_ch1), static_cast<QWidget*>(ui->label_ch2),
-                           static_cast<QWidget*>(ui->label_reso), static_cast<QWidget*>(ui->label_micvol),
-                           static_cast<QWidget*>(ui->label_fan), static_cast<QWidget*>(ui->label_rate),
-                           static_cast<QWidget*>(ui->label_pip_sz), static_cast<QWidget*>(ui->label_key),
-                           static_cast<QWidget*>(ui->label_level), static_cast<QWidget*>(ui->label_t)})
+    for (QLabel* label : {ui->label_title, ui->label_rec, ui->label_f1_disk, ui->label_f1_level, ui->label_f1_rate,
+                          ui->label_f1_addr, ui->label_ch1, ui->label_ch2, ui->label_reso, ui->label_micvol,
+                          ui->label_fan, ui->label_rate, ui->label_pip_sz, ui->label_key, ui->label_level, ui->label_t})
         label->setStyleSheet(QStringLiteral("color:white"));
 
     const QString previewStyle = QStringLiteral("QToolButton{background-color:rgb(32,30,32);border:1px solid white;}");
@@ -192,10 +187,9 @@ void Quillet::setDev_Child_Type(int type)
         ui->btn_rtmp->show();
         break;
     case 0x51:
-        for (QWidget* w : {static_cast<QWidget*>(ui->btn_rtmp), static_cast<QWidget*>(ui->btn_rec),
-                           static_cast<QWidget*>(ui->btn_pause), static_cast<QWidget*>(ui->label_rec),
-                           static_cast<QWidget*>(ui->label_f1_disk), static_cast<QWidget*>(ui->label_f1_addr),
-                           static_cast<QWidget*>(ui->label_f1_rate), static_cast<QWidget*>(ui->label_f1_level)})
+        for (QWidget* w : std::initializer_list<QWidget*>{ui->btn_rtmp, ui->btn_rec, ui->btn_pause, ui->label_rec,
+                                                          ui->label_f1_disk, ui->label_f1_addr, ui->label_f1_rate,
+                                                          ui->label_f1_level})
             w->hide();
         f1Enabled = false;
         ui->btn_f1->setEnabled(false);
