@@ -27,6 +27,13 @@ PanelFaces::Face stripKey(const QString& file, Lamp lamp)
                                   QLatin1String(red ? KeyFrames::kRed : KeyFrames::kGreen));
 }
 
+PanelFaces::Face groupKey(PanelFaces::FaceRule rule, const QString& unlitFile, const QString& litFile,
+                          const char* unlitFrame)
+{
+    return PanelFaces::framedFace(rule, QStringLiteral(":/images/white/") + unlitFile, QLatin1String(unlitFrame),
+                                  QStringLiteral(":/images/green/") + litFile, QLatin1String(kGroupGreen));
+}
+
 QSize desktopSize()
 {
     const QWidget* desktop = QApplication::desktop();

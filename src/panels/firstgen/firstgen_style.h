@@ -64,6 +64,12 @@ enum class Lamp { Red, Green };
 // lamp's frame). file is the path below the colour folder, e.g. "png/1.png".
 PanelFaces::Face stripKey(const QString& file, Lamp lamp);
 
+// A key of the group boxes: the picture unlitFile under ":/images/white/" with
+// `unlitFrame`, or litFile under ":/images/green/" with the green group frame,
+// both spelt by `rule`.
+PanelFaces::Face groupKey(PanelFaces::FaceRule rule, const QString& unlitFile, const QString& litFile,
+                          const char* unlitFrame = kGroupGrey196);
+
 // W x H of the placement formulas: the whole virtual desktop.
 QSize desktopSize();
 
