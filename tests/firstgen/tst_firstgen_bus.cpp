@@ -325,15 +325,6 @@ private slots:
         QVERIFY(m_wire->nothingSent());
     }
 
-    void declaredSignalsAreNotEmitted()
-    {
-        QSignalSpy vol(m_strip.data(), &Below_Widget::on_get_slider_vol);
-        QSignalSpy tbar(m_strip.data(), &Below_Widget::on_slider_auto_vol);
-        for (const char* n : {"btn_pgm_1", "btn_pvw_2", "btn_rate_3", "btn_cut"})
-            key(n)->click();
-        QCOMPARE(vol.count() + tbar.count(), 0);
-    }
-
     // Faces built at run time: every picture of every lamp, lit and unlit, loads.
     void everyFacePictureLoads()
     {

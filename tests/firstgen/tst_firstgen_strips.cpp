@@ -158,15 +158,6 @@ private slots:
         QCOMPARE(window.pos(), end);
     }
 
-    void stripWithoutParentIgnoresDrag()
-    {
-        Plane_Top strip(nullptr, nullptr);
-        strip.move(10, 10);
-        sendMouse(&strip, QEvent::MouseButtonPress, QPoint(5, 5));
-        sendMouse(&strip, QEvent::MouseMove, QPoint(50, 5));
-        QCOMPARE(strip.pos(), QPoint(10, 10));
-    }
-
     void closeEndsTheProgramWithZero_data()
     {
         QTest::addColumn<QString>("strip");
