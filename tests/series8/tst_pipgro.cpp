@@ -1,11 +1,14 @@
-// The Quillet panel's PIP preview: a drag sends the position in device pixels,
-// one H and one V frame per move event, inside the PIP size's area; a size
-// change pulls the button back; a reported position moves it.
+// The series-8 panels' PIP previews: a drag sends the position in device
+// pixels, one H and one V frame per move event, inside the PIP size's area; a
+// size change pulls the button back; a reported position moves it. Each row
+// names the panel whose preview it drives.
 
+#include "log_capture.h"
 #include "panel_rig.h"
 #include "widget_events.h"
 
 #include "pipgro.h"
+#include "pipgro_venadro.h"
 
 #include <QSignalSpy>
 
@@ -14,18 +17,35 @@ using Positions = QList<QPoint>;  // (H, V) sent per move event
 
 namespace {
 
-struct Preview {
-    QWidget box;  // the panel's g_left: the program picture at 400 x 224
-    PIPGro* pip = new PIPGro(&box);
+enum Panel { Quillet, Venadro };
 
-    Preview()
+// The preview in its group at the form's place: Quillet's in its 400 x 224
+// program picture, Venadro's (at its large size) in the 617 x 347 upper group.
+struct Preview {
+    QWidget box;
+    PipDragButton* pip;
+
+    explicit Preview(Panel panel)
     {
-        box.resize(400, 224);
-        pip->setGeometry(80, 60, 200, 112);
+        if (panel == Quillet) {
+            pip = new PIPGro(&box);
+            box.resize(400, 224);
+            pip->setGeometry(80, 60, 200, 112);
+        } else {
+            pip = new PIPGroVenadro(&box);
+            box.resize(617, 347);
+            pip->setGeometry(200, 100, 308, 173);
+        }
         pip->DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
         box.show();
     }
 };
+
+// The Venadro preview's line for each drag step.
+QStringList placesLogged(const QStringList& lines)
+{
+    return lines.filter(QStringLiteral("移动到的坐标："));
+}
 
 QByteArray positionFrame(int cmd, int value)
 {
@@ -86,6 +106,7 @@ private:
 
 void tst_pipgro::drag_data()
 {
+    QTest::addColumn<int>("panel");
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("press");
     QTest::addColumn<int>("button");
@@ -93,35 +114,66 @@ void tst_pipgro::drag_data()
     QTest::addColumn<QPoint>("end");
     QTest::addColumn<Positions>("sent");
 
-    // Every row starts at (80, 60).
+    // Every Quillet row starts at (80, 60).
     QTest::newRow("large: to the corner, then beyond twice")
-        << 2 << true << int(Qt::LeftButton) << Steps{{120, 52}, {50, 50}, {1, 0}} << QPoint(200, 112)
+        << int(Quillet) << 2 << true << int(Qt::LeftButton) << Steps{{120, 52}, {50, 50}, {1, 0}} << QPoint(200, 112)
         << Positions{{960, 540}, {960, 540}, {960, 540}};
     QTest::newRow("large: a step inside, then top-left beyond")
-        << 2 << true << int(Qt::LeftButton) << Steps{{20, 40}, {-500, -500}} << QPoint(0, 0)
+        << int(Quillet) << 2 << true << int(Qt::LeftButton) << Steps{{20, 40}, {-500, -500}} << QPoint(0, 0)
         << Positions{{480, 482}, {0, 0}};
     QTest::newRow("large: the right button drags too")
-        << 2 << true << int(Qt::RightButton) << Steps{{20, 40}} << QPoint(100, 100) << Positions{{480, 482}};
+        << int(Quillet) << 2 << true << int(Qt::RightButton) << Steps{{20, 40}} << QPoint(100, 100)
+        << Positions{{480, 482}};
     QTest::newRow("large: a move that goes nowhere still sends")
-        << 2 << true << int(Qt::LeftButton) << Steps{{0, 0}} << QPoint(80, 60) << Positions{{384, 289}};
+        << int(Quillet) << 2 << true << int(Qt::LeftButton) << Steps{{0, 0}} << QPoint(80, 60) << Positions{{384, 289}};
     QTest::newRow("medium: to the corner (266, 149) and beyond")
-        << 1 << true << int(Qt::LeftButton) << Steps{{186, 89}, {400, 400}} << QPoint(266, 149)
+        << int(Quillet) << 1 << true << int(Qt::LeftButton) << Steps{{186, 89}, {400, 400}} << QPoint(266, 149)
         << Positions{{1280, 720}, {1280, 720}};
-    QTest::newRow("medium: x 1 is H 4") << 1 << true << int(Qt::LeftButton) << Steps{{-79, -60}} << QPoint(1, 0)
-                                        << Positions{{4, 0}};
+    QTest::newRow("medium: x 1 is H 4")
+        << int(Quillet) << 1 << true << int(Qt::LeftButton) << Steps{{-79, -60}} << QPoint(1, 0) << Positions{{4, 0}};
     QTest::newRow("medium: top-left beyond")
-        << 1 << true << int(Qt::LeftButton) << Steps{{-81, -61}} << QPoint(0, 0) << Positions{{0, 0}};
+        << int(Quillet) << 1 << true << int(Qt::LeftButton) << Steps{{-81, -61}} << QPoint(0, 0) << Positions{{0, 0}};
     QTest::newRow("small: to the corner (300, 168) and beyond")
-        << 0 << true << int(Qt::LeftButton) << Steps{{220, 108}, {1, 1}} << QPoint(300, 168)
+        << int(Quillet) << 0 << true << int(Qt::LeftButton) << Steps{{220, 108}, {1, 1}} << QPoint(300, 168)
         << Positions{{1440, 810}, {1440, 810}};
     QTest::newRow("small: top-left beyond")
-        << 0 << true << int(Qt::LeftButton) << Steps{{-100, -100}} << QPoint(0, 0) << Positions{{0, 0}};
-    QTest::newRow("moves without a press") << 2 << false << int(Qt::LeftButton) << Steps{{20, 20}, {50, 0}}
-                                           << QPoint(80, 60) << Positions{};
+        << int(Quillet) << 0 << true << int(Qt::LeftButton) << Steps{{-100, -100}} << QPoint(0, 0) << Positions{{0, 0}};
+    QTest::newRow("moves without a press")
+        << int(Quillet) << 2 << false << int(Qt::LeftButton) << Steps{{20, 20}, {50, 0}} << QPoint(80, 60)
+        << Positions{};
+
+    // Every Venadro row starts at (200, 100); the areas are 462 x 260, 410 x 230, 307 x 172.
+    QTest::newRow("venadro small: to (462, 260), then beyond")
+        << int(Venadro) << 0 << true << int(Qt::LeftButton) << Steps{{262, 160}, {5, 5}} << QPoint(462, 260)
+        << Positions{{1440, 810}, {1440, 810}};
+    QTest::newRow("venadro medium: to (410, 230), then beyond")
+        << int(Venadro) << 1 << true << int(Qt::LeftButton) << Steps{{210, 130}, {1, 1}} << QPoint(410, 230)
+        << Positions{{1280, 720}, {1280, 720}};
+    QTest::newRow("venadro large: to (307, 172), then beyond")
+        << int(Venadro) << 2 << true << int(Qt::LeftButton) << Steps{{107, 72}, {40, 0}} << QPoint(307, 172)
+        << Positions{{960, 540}, {960, 540}};
+    QTest::newRow("venadro large: (100, 100) is H 312, V 313")
+        << int(Venadro) << 2 << true << int(Qt::LeftButton) << Steps{{-100, 0}} << QPoint(100, 100)
+        << Positions{{312, 313}};
+    QTest::newRow("venadro medium: x 1 is H 3")
+        << int(Venadro) << 1 << true << int(Qt::LeftButton) << Steps{{-199, -100}} << QPoint(1, 0)
+        << Positions{{3, 0}};
+    QTest::newRow("venadro large: negative stops at 0")
+        << int(Venadro) << 2 << true << int(Qt::LeftButton) << Steps{{-300, -150}} << QPoint(0, 0)
+        << Positions{{0, 0}};
+    QTest::newRow("venadro small: negative x only")
+        << int(Venadro) << 0 << true << int(Qt::LeftButton) << Steps{{-201, 20}} << QPoint(0, 120)
+        << Positions{{0, 373}};
+    QTest::newRow("venadro: the middle button drags too")
+        << int(Venadro) << 2 << true << int(Qt::MiddleButton) << Steps{{7, 3}} << QPoint(207, 103)
+        << Positions{{647, 323}};
+    QTest::newRow("venadro: moves without a press")
+        << int(Venadro) << 2 << false << int(Qt::LeftButton) << Steps{{20, 20}} << QPoint(200, 100) << Positions{};
 }
 
 void tst_pipgro::drag()
 {
+    QFETCH(int, panel);
     QFETCH(int, size);
     QFETCH(bool, press);
     QFETCH(int, button);
@@ -129,9 +181,9 @@ void tst_pipgro::drag()
     QFETCH(QPoint, end);
     QFETCH(Positions, sent);
 
-    Preview p;
+    Preview p{Panel(panel)};
     p.pip->setRARE_V(size);
-    QCOMPARE(p.pip->pos(), QPoint(80, 60));
+    LogCapture log;
     QSignalSpy clicked(p.pip, &QToolButton::clicked);
     QSignalSpy pressed(p.pip, &QToolButton::pressed);
 
@@ -149,6 +201,11 @@ void tst_pipgro::drag()
 
     QCOMPARE(p.pip->pos(), end);
     QVERIFY(sentPositions(m_wire, sent));
+    // Venadro's preview names where each step landed; Quillet's does not.
+    const QStringList places = placesLogged(log.messages());
+    QCOMPARE(places.size(), panel == Venadro ? sent.size() : 0);
+    if (!places.isEmpty())
+        QCOMPARE(places.last(), QStringLiteral("移动到的坐标： %1 , %2").arg(end.x()).arg(end.y()));
     QCOMPARE(clicked.count(), 0);
     QCOMPARE(pressed.count(), 0);
     QVERIFY(!p.pip->isDown());
@@ -161,29 +218,40 @@ void tst_pipgro::drag()
 
 void tst_pipgro::sizeChangePullsBack_data()
 {
+    QTest::addColumn<int>("panel");
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QList<int>>("sizes");
     QTest::addColumn<Positions>("places");
     QTest::addColumn<int>("finalSize");
 
     QTest::newRow("small corner: medium, large, small")
-        << QPoint(300, 168) << QList<int>{1, 2, 0} << Positions{{266, 149}, {200, 112}, {200, 112}} << 0;
-    QTest::newRow("only x outside") << QPoint(250, 20) << QList<int>{2} << Positions{{200, 20}} << 2;
-    QTest::newRow("only y outside") << QPoint(20, 150) << QList<int>{1} << Positions{{20, 149}} << 1;
-    QTest::newRow("inside stays") << QPoint(30, 40) << QList<int>{1, 2, 0} << Positions{{30, 40}, {30, 40}, {30, 40}} << 0;
+        << int(Quillet) << QPoint(300, 168) << QList<int>{1, 2, 0}
+        << Positions{{266, 149}, {200, 112}, {200, 112}} << 0;
+    QTest::newRow("only x outside") << int(Quillet) << QPoint(250, 20) << QList<int>{2} << Positions{{200, 20}} << 2;
+    QTest::newRow("only y outside") << int(Quillet) << QPoint(20, 150) << QList<int>{1} << Positions{{20, 149}} << 1;
+    QTest::newRow("inside stays")
+        << int(Quillet) << QPoint(30, 40) << QList<int>{1, 2, 0} << Positions{{30, 40}, {30, 40}, {30, 40}} << 0;
     QTest::newRow("small never moves, even outside its area")
-        << QPoint(390, 220) << QList<int>{0} << Positions{{390, 220}} << 0;
+        << int(Quillet) << QPoint(390, 220) << QList<int>{0} << Positions{{390, 220}} << 0;
     QTest::newRow("a size outside the three is not taken")
-        << QPoint(390, 220) << QList<int>{3, -1} << Positions{{390, 220}, {390, 220}} << 0;
+        << int(Quillet) << QPoint(390, 220) << QList<int>{3, -1} << Positions{{390, 220}, {390, 220}} << 0;
+
+    QTest::newRow("venadro: small to large pulls back, large to small stays")
+        << int(Venadro) << QPoint(400, 200) << QList<int>{2, 0} << Positions{{307, 172}, {307, 172}} << 0;
+    QTest::newRow("venadro: medium pulls x only") << int(Venadro) << QPoint(420, 100) << QList<int>{1}
+                                                  << Positions{{410, 100}} << 1;
+    QTest::newRow("venadro: small never moves") << int(Venadro) << QPoint(600, 300) << QList<int>{0}
+                                                << Positions{{600, 300}} << 0;
 }
 
 void tst_pipgro::sizeChangePullsBack()
 {
+    QFETCH(int, panel);
     QFETCH(QPoint, from);
     QFETCH(QList<int>, sizes);
     QFETCH(Positions, places);
 
-    Preview p;
+    Preview p{Panel(panel)};
     p.pip->setRARE_V(0);
     p.pip->move(from);
     for (int i = 0; i < sizes.size(); ++i) {
@@ -196,7 +264,7 @@ void tst_pipgro::sizeChangePullsBack()
 
 void tst_pipgro::sizeOnlyChangesNextDrag()
 {
-    Preview p;
+    Preview p(Quillet);
     p.pip->move(200, 112);
     p.pip->setRARE_V(1);
     QCOMPARE(p.pip->pos(), QPoint(200, 112));
@@ -214,28 +282,36 @@ void tst_pipgro::sizeOnlyChangesNextDrag()
 
 void tst_pipgro::reportedPosition_data()
 {
+    QTest::addColumn<int>("panel");
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("h");
     QTest::addColumn<int>("v");
     QTest::addColumn<QPoint>("place");
 
-    QTest::newRow("large corner") << 2 << 960 << 540 << QPoint(200, 112);
-    QTest::newRow("large 539 truncates to 111") << 2 << 539 << 539 << QPoint(112, 111);
-    QTest::newRow("medium corner") << 1 << 1280 << 720 << QPoint(266, 149);
-    QTest::newRow("small corner") << 0 << 1440 << 810 << QPoint(300, 168);
-    QTest::newRow("origin") << 1 << 0 << 0 << QPoint(0, 0);
-    QTest::newRow("beyond the area is not clamped") << 2 << 1920 << 1080 << QPoint(400, 224);
-    QTest::newRow("largest value") << 2 << 65535 << 65535 << QPoint(13653, 13592);
+    QTest::newRow("large corner") << int(Quillet) << 2 << 960 << 540 << QPoint(200, 112);
+    QTest::newRow("large 539 truncates to 111") << int(Quillet) << 2 << 539 << 539 << QPoint(112, 111);
+    QTest::newRow("medium corner") << int(Quillet) << 1 << 1280 << 720 << QPoint(266, 149);
+    QTest::newRow("small corner") << int(Quillet) << 0 << 1440 << 810 << QPoint(300, 168);
+    QTest::newRow("origin") << int(Quillet) << 1 << 0 << 0 << QPoint(0, 0);
+    QTest::newRow("beyond the area is not clamped") << int(Quillet) << 2 << 1920 << 1080 << QPoint(400, 224);
+    QTest::newRow("largest value") << int(Quillet) << 2 << 65535 << 65535 << QPoint(13653, 13592);
+    QTest::newRow("venadro medium corner: 720 truncates to 229")
+        << int(Venadro) << 1 << 1280 << 720 << QPoint(410, 229);
+    QTest::newRow("venadro large corner") << int(Venadro) << 2 << 960 << 540 << QPoint(307, 172);
+    QTest::newRow("venadro small corner") << int(Venadro) << 0 << 1440 << 810 << QPoint(462, 260);
+    QTest::newRow("venadro large 100, 100") << int(Venadro) << 2 << 100 << 100 << QPoint(31, 31);
+    QTest::newRow("venadro: beyond the area is not clamped") << int(Venadro) << 2 << 1920 << 1080 << QPoint(614, 344);
 }
 
 void tst_pipgro::reportedPosition()
 {
+    QFETCH(int, panel);
     QFETCH(int, size);
     QFETCH(int, h);
     QFETCH(int, v);
     QFETCH(QPoint, place);
 
-    Preview p;
+    Preview p{Panel(panel)};
     p.pip->setRARE_V(size);
     p.pip->set_H_Vposition_Style(uint16_t(h), uint16_t(v));
     QCOMPARE(p.pip->pos(), place);

@@ -53,12 +53,34 @@ inline constexpr char kKeyDisabled[] =
 inline QString row(bool lit) { return QLatin1String(lit ? kRowRed : kRowWhite); }
 inline QString key(bool lit) { return QLatin1String(lit ? kKeyOn : kKeyOff); }
 
-// The faders' sheet: blue groove, green part before the handle; the
-// horizontal handle and the part after it vary.
-QString sliderSheet(const char* handle, const char* afterHandle);
+// The faders' sheet: blue groove, a handle that turns white while pressed.
+// The panels vary the handles' colours and the pages either side of the
+// horizontal handle; the Venadro sheets also carry misspelt selectors
+// ("hertical", "vorizontal"), which switch those rules off.
+struct SliderLook {
+    const char* verticalHandleRule = "vertical";
+    const char* verticalHandle = "rgb(45,152,255)";
+    const char* handle = "rgb(45,152,255)";
+    const char* pagesRule = "horizontal";
+    const char* afterHandle = "gray";
+    const char* beforeHandle = "rgb(25,232,0)";
+};
+QString sliderSheet(const SliderLook& look);
+inline QString sliderSheet(const char* handle, const char* afterHandle)
+{
+    SliderLook look;
+    look.handle = handle;
+    look.afterHandle = afterHandle;
+    return sliderSheet(look);
+}
 inline QString sliderBlue() { return sliderSheet("rgb(45,152,255)", "gray"); }
 inline QString sliderGreen() { return sliderSheet("rgb(25,250,0)", "gray"); }
 inline QString sliderTbar() { return sliderSheet("white", "rgb(240,46,0)"); }
+
+// The Venadro panel's faders and T-bar.
+QString venadroSliderCh1();
+QString venadroSliderCh2();
+QString venadroSliderAuto();
 
 // "SN:" and each non-zero byte in lower-case hex, each followed by a blank.
 QString serialText(const QByteArray& bytes);

@@ -1,0 +1,122 @@
+#pragma once
+// What the series-8 panel tests share: the panels' own command layers, their
+// tool windows (top-level windows of their own), and what a click on a
+// flashing key did.
+
+#include "druvela_workdata.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTimer>
+
+#include <functional>
+
+// The panel's own command layer (the PIP preview has another, further down).
+inline Druvela_workdata* panelLink(QObject* panel)
+{
+    return panel->findChild<Druvela_workdata*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// The tool window named objectName ("setWidget", "f1Widget"); there is one
+// panel at a time.
+inline QWidget* toolWindow(const char* objectName)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(objectName))
+            return w;
+    return nullptr;
+}
+
+template <class Content>
+Content* toolContent(const char* objectName)
+{
+    QWidget* window = toolWindow(objectName);
+    return window ? window->findChild<Content*>() : nullptr;
+}
+
+// What a click on a flashing key did: how often the key's look changed, and
+// the look and the time since the click when its frame was written (the
+// layer logs each frame just before it sends it).
+struct ClickSeen {
+    int lookChanges = 0;
+    bool sent = false;
+    QString lookAtSend;
+    qint64 msAtSend = -1;
+};
+
+namespace Series8Rig {
+inline std::function<void()>& onLogLine()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+inline void logHandler(QtMsgType, const QMessageLogContext&, const QString& msg)
+{
+    if (onLogLine() && msg.contains(QLatin1String("senbuf")))
+        onLogLine()();
+}
+} // namespace Series8Rig
+
+// Installed on a key: deletes victim from the event loop as soon as the key
+// shows a new look, i.e. inside the wait that follows its lighting.
+struct DeleteOnLight : QObject {
+    QObject* victim;
+    explicit DeleteOnLight(QObject* v) : victim(v) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::StyleChange && victim) {
+            QMetaObject::invokeMethod(qApp, [v = victim] { delete v; }, Qt::QueuedConnection);
+            victim = nullptr;
+        }
+        return false;
+    }
+};
+
+// The looks a key takes while the event loop runs: each resize with the
+// style sheet it shows then (a blink tick happens inside one event, so a
+// polling test would not see it).
+struct ResizeLog : QObject {
+    QList<QPair<QSize, QString>> seen;
+    QWidget* key;
+    explicit ResizeLog(QWidget* k) : key(k) { key->installEventFilter(this); }
+    ~ResizeLog() override { key->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            seen.append({key->size(), key->styleSheet()});
+        return false;
+    }
+};
+
+inline ClickSeen clickWatching(QAbstractButton* key)
+{
+    struct LookCounter : QObject {
+        int changes = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::StyleChange)
+                ++changes;
+            return false;
+        }
+    } counter;
+    ClickSeen seen;
+    QElapsedTimer clock;
+    Series8Rig::onLogLine() = [&] {
+        if (seen.sent)
+            return;
+        seen.sent = true;
+        seen.lookAtSend = key->styleSheet();
+        seen.msAtSend = clock.elapsed();
+    };
+    const QtMessageHandler previous = qInstallMessageHandler(Series8Rig::logHandler);
+    key->installEventFilter(&counter);
+    clock.start();
+    key->click();
+    key->removeEventFilter(&counter);
+    qInstallMessageHandler(previous);
+    Series8Rig::onLogLine() = nullptr;
+    seen.lookChanges = counter.changes;
+    return seen;
+}
