@@ -9,6 +9,8 @@
 #include "panel_rig.h"
 #include "plane_top.h"
 #include "slider_columns.h"
+#include "strip_rig.h"
+#include "strip_sheets.h"
 #include "widget_events.h"
 #include "zv_resources.h"
 
@@ -19,24 +21,10 @@
 
 namespace {
 
-// The frames as the bus rows show them, written out here independently.
-const char kGrey[] =
-    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}QPushButton:hover{border:1px solid "
-    "rgb(189,189,189);border-radius:5px}QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:"
-    "rgb(213,213,213);border-radius:5px;border-style:flat;};";
-const char kRed[] =
-    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}QPushButton:hover{border:1px solid "
-    "rgb(229,97,97);border-radius:5px}QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:"
-    "rgb(205,5,5);border-radius:5px;border-style:flat;}";
-const char kGreen[] =
-    "QPushButton{border-radius:5px;background-color:rgb(58,58,58);}QPushButton:hover{border:1px solid "
-    "rgb(41,129,36);border-radius:5px}QPushButton:pressed{border:1px solid rgb(86,86,86);background-color:"
-    "rgb(19,218,0);border-radius:5px;border-style:flat;}";
-
-QString sheet(const QString& folder, const QString& file, const char* frame)
-{
-    return QStringLiteral("QPushButton{image:url(:/images/%1/%2);}").arg(folder, file) + QLatin1String(frame);
-}
+using StripSheets::kGreen;
+using StripSheets::kGrey;
+using StripSheets::kRed;
+using StripSheets::sheet;
 
 const QStringList kBusSuffixes{"1", "2", "3", "4", "bar"};
 
@@ -77,8 +65,8 @@ class TestFirstGenBus : public QObject
     Q_OBJECT
 
 private:
+    StripRig m_rig;
     SwitcherWire* m_wire = nullptr;
-    Druvela_workdata* m_ws = nullptr;
     QPointer<Below_Widget> m_strip;
 
     QPushButton* key(const QString& name) const { return namedChild<QPushButton>(m_strip.data(), name); }
@@ -107,26 +95,19 @@ private:
 private slots:
     void initTestCase()
     {
-        zvInitResources();
-        m_wire = new SwitcherWire;
-        QVERIFY(m_wire->isBound());
+        QVERIFY(m_rig.start());
+        m_wire = m_rig.wire;
     }
     void init()
     {
-        m_ws = new Druvela_workdata;
-        m_ws->get_DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF);
-        m_strip = new Below_Widget(nullptr, m_ws);
+        m_rig.newLink();
+        m_strip = new Below_Widget(nullptr, m_rig.ws);
         m_wire->commands();
     }
     void cleanup()
     {
         delete m_strip.data();
-        delete m_ws;
-        m_ws = nullptr;
-    }
-    void cleanupTestCase()
-    {
-        delete m_wire;
+        m_rig.dropLink();
     }
 
     void startsUnlitAndSendsNothing()
@@ -370,7 +351,7 @@ private slots:
         column->addLayout(middle);
         middle->addWidget(new QSlider_Left(&window));
         delete m_strip.data();
-        m_strip = new Below_Widget(&window, m_ws);
+        m_strip = new Below_Widget(&window, m_rig.ws);
         middle->addWidget(m_strip);
         middle->addWidget(new QSlider_Right(&window));
         m_strip->set_PGMCH_Style(2);
