@@ -47,6 +47,9 @@ void Joystick_PAGE::Init()
 
 uchar Joystick_PAGE::axisByte(int k)
 {
+    // The pad's edges (0 and 128) would map onto the centre code and stop the
+    // camera: they send the extreme values instead.
+    k = std::clamp(k, 1, kPadSize - 1);
     if (k < kCentre)
         return static_cast<uchar>(k + kCentre);
     if (k == kCentre)

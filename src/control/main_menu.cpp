@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QListView>
-#include <QPointer>
 #include <QRegExp>
 #include <QRegExpValidator>
 #include <QTimer>
@@ -380,11 +379,9 @@ void MainMenu::readStreamData(const QByteArray& data)
     ui->combURL->setText(QString());
     if (entry.kind != StreamEntry::Slot)
         return;
-    // A new index makes the controller read that slot, pumping events meanwhile:
-    // the window may be gone, or a later reply may have shown another slot.
-    QPointer<MainMenu> self(this);
+    // A slot past the list selects nothing and shows nothing.
     ui->combIndex->setCurrentIndex(entry.index);
-    if (!self || ui->combIndex->currentIndex() != entry.index)
+    if (ui->combIndex->currentIndex() != entry.index)
         return;
     ui->combName->setText(entry.name);
     ui->combURL->setText(entry.url);

@@ -147,7 +147,10 @@ public:
     void setFAN_mod(int v);
     void setFAN_speed(ushort v);
     void setStreamData(uchar index, uchar name_len, char* name, ushort url_len, char* rtmp_url);
+    // Selects the stream slot (not while a reply is applied) and reads it back
+    // kStreamReadBackMs later, from the event loop; never once this controller is gone.
     void setStreamIndex(int index);
+    static constexpr int kStreamReadBackMs = 100;
     void setStreamRtmpRate(int v);
     void setVideoQuality(int v);
     void readStreamData(int index);

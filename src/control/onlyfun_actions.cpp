@@ -7,11 +7,11 @@
 #include "model_tables.h"
 
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
 constexpr unsigned kRecorderWaitMs = 1000;
-constexpr unsigned kStreamReadWaitMs = 100;
 constexpr int kVolumeStep = 5;
 constexpr int kVolumeMax = 100;
 
@@ -376,9 +376,9 @@ void onlyFun::setStreamIndex(int index)
     const auto idx = static_cast<unsigned char>(index);
     if (!guardRaised())
         m_link->SendCMD_SW_SET_STREAM_INDEX(idx);
-    if (!Delay_MSec(this, kStreamReadWaitMs))
-        return;
-    m_link->SendCMD_SW_READ_STREAM_DATA(idx);
+    // A timer rather than a wait: this is reached while a panel applies its state,
+    // and a wait that runs events could close the panel under it.
+    QTimer::singleShot(kStreamReadBackMs, this, [this, idx] { m_link->SendCMD_SW_READ_STREAM_DATA(idx); });
 }
 
 void onlyFun::setStreamRtmpRate(int v)

@@ -59,6 +59,16 @@ inline QByteArray stateDump(const QMap<int, quint8>& record, quint32 w = 0, quin
     return f;
 }
 
+// A stream-entry reply as the stream board sends it: header, status, then one slot record.
+inline QByteArray streamReply(quint8 status, quint8 index, const QByteArray& name, const QByteArray& url,
+                              int size = 808)
+{
+    QByteArray r = QByteArray::fromHex("a56c2803e0ff01000000000000000000") + char(0x6A) + char(status) + char(index)
+                   + char(name.size()) + name.leftJustified(16, '\0') + char(url.size() & 0xFF) + char(url.size() >> 8)
+                   + url;
+    return r.leftJustified(size, '\0', true);
+}
+
 // A T-bar report: direction at 18, position at 19, then the checksum and end byte.
 inline QByteArray tbar(quint8 dir, quint8 pos) { return reply(0x82, 23, {{18, dir}, {19, pos}}); }
 

@@ -6,7 +6,9 @@
 #include "loopback_controller.h"
 #include "marker_frames.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
+#include <QTest>
 
 namespace rig {
 
@@ -61,6 +63,18 @@ struct Rig
 
     // Bodies of every frame sent since the last call.
     QStringList frames() { return sentBefore(capture, *fun); }
+    // The same once at least n have come, or after 10 s: some leave from a timer.
+    QStringList frames(int atLeast)
+    {
+        QStringList out = frames();
+        QElapsedTimer waited;
+        waited.start();
+        while (out.size() < atLeast && waited.elapsed() < 10000) {
+            QTest::qWait(20);
+            out << frames();
+        }
+        return out;
+    }
 
     UdpCapture capture{kDevice, kPort};
     std::unique_ptr<onlyFun> fun;

@@ -144,9 +144,6 @@ const std::vector<Action>& actions()
         guarded("stream rate, video quality, read entry",
                 [](F& f) { f.setStreamRtmpRate(3); f.setVideoQuality(2); f.readStreamData(1); f.setVideoQuality(-1); },
                 {"e0:31 01 03", "e0:31 00 02", "e0:6a 01"}),
-        // The device's own index is only read back; an empty list sends nothing.
-        {"stream index selects then reads", k4K, [](F& f) { f.setStreamIndex(3); f.setStreamIndex(-1); },
-         {"e0:6c 00 03", "e0:6a 03"}, {"e0:6a 03"}},
         guarded("PIP positions say nothing while the size re-ranges them",
                 [](F& f) { { ScopedFlag resizing(pipSizeFalg); f.setSpboxHPosition(10); f.setSpboxVPosition(10); }
                            f.setCoboxSize(1); },

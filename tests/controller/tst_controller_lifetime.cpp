@@ -2,6 +2,7 @@
 // operations is still waiting (a panel closed during a recorder wait, the
 // offline box answered after the panel went away).
 
+#include "log_capture.h"
 #include "wire_rig.h"
 #include "widget_events.h"
 
@@ -12,6 +13,7 @@
 
 #include <ctime>
 #include <functional>
+#include <optional>
 
 using Op = std::function<void(onlyFun*)>;
 Q_DECLARE_METATYPE(Op)
@@ -62,7 +64,6 @@ private slots:
             f->setRecStreamEnable(1, 0, 0);
             f->m_on_btn_pause_clicked();
         }) << "c7" << 200;
-        QTest::newRow("stream index") << Op([](onlyFun* f) { f->setStreamIndex(2); }) << "e0:6c 00 02" << 40;
     }
     void destroyedDuringItsWait()
     {
@@ -94,6 +95,60 @@ private slots:
         const QList<CapturedDatagram> got = device.takeAll();
         QCOMPARE(got.size(), 1);
         QCOMPARE(rig::body(got.first().data), first);
+    }
+
+    // The slot read-back leaves from the controller's own timer, a tenth of a second after
+    // the selection, from the event loop: the call returns first, and a controller gone by
+    // then reads nothing. The device's own index is only read back; an empty list sends nothing.
+    void streamSlotReadBack_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("deviceReported");
+        QTest::addColumn<bool>("deleteAtOnce");
+        QTest::addColumn<QStringList>("sent");
+        QTest::newRow("operator's choice") << 3 << false << false << QStringList{"e0:6c 00 03", "e0:6a 03"};
+        QTest::newRow("device's report") << 5 << true << false << QStringList{"e0:6a 05"};
+        QTest::newRow("empty list") << -1 << false << false << QStringList();
+        QTest::newRow("controller gone at once") << 3 << false << true << QStringList{"e0:6c 00 03"};
+    }
+    void streamSlotReadBack()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, deviceReported);
+        QFETCH(bool, deleteAtOnce);
+        QFETCH(QStringList, sent);
+        rig::resetGlobals(0x69);
+        UdpCapture device(rig::kDevice, rig::kPort);
+        QVERIFY(device.isBound());
+        auto fun = loopback::controller();
+        QVERIFY(device.waitForCount(1));
+        device.takeAll();
+
+        QElapsedTimer sinceCall;
+        sinceCall.start();
+        QString loggedDuringCall;
+        {
+            LogCapture log;
+            std::optional<DevStateGuard> reported;
+            if (deviceReported)
+                reported.emplace();
+            fun->setStreamIndex(index);
+            loggedDuringCall = log.messages().join(QLatin1Char('\n'));
+        }
+        QVERIFY2(!loggedDuringCall.contains(QLatin1String("READ_STREAM_DATA")), qPrintable(loggedDuringCall));
+        if (deleteAtOnce)
+            fun.reset();
+
+        const bool readBack = !sent.isEmpty() && sent.last().startsWith(QLatin1String("e0:6a"));
+        QVERIFY(device.waitForCount(int(sent.size()), 10000) || sent.isEmpty());
+        if (readBack)
+            QVERIFY(sinceCall.elapsed() >= onlyFun::kStreamReadBackMs * 95 / 100);
+        // Nothing else follows: a read-back would have come a tenth of a second after the call.
+        QVERIFY(!device.waitForCount(int(sent.size()) + 1, int(qMax<qint64>(100, 600 - sinceCall.elapsed()))));
+        QStringList got;
+        for (const CapturedDatagram& d : device.takeAll())
+            got << rig::body(d.data);
+        QCOMPARE(got, sent);
     }
 
     void offlineBoxOutlivesTheController()

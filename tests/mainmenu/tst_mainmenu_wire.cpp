@@ -2,6 +2,7 @@
 // slots: reading a stream-entry reply, writing a slot, the delayed wiring of
 // the slot index.
 
+#include "edition_frames.h"
 #include "main_menu.h"
 #include "widget_events.h"
 #include "wire_rig.h"
@@ -30,14 +31,7 @@ struct Bench : rig::Rig
     MainMenu window;
 };
 
-// A stream-entry reply as the stream board sends it: header, status, then one slot record.
-QByteArray streamReply(quint8 status, quint8 index, const QByteArray& name, const QByteArray& url, int size = 808)
-{
-    QByteArray r = QByteArray::fromHex("a56c2803e0ff01000000000000000000") + char(0x6A) + char(status) + char(index)
-                   + char(name.size()) + name.leftJustified(16, '\0') + char(url.size() & 0xFF) + char(url.size() >> 8)
-                   + url;
-    return r.leftJustified(size, '\0', true);
-}
+using EditionFrames::streamReply;
 
 // The 808-byte slot write to the stream board: index, name_len, 16-byte name, url_len low byte first, 768-byte URL.
 QString slotFrame(quint8 index, const QByteArray& name, const QByteArray& url)
@@ -330,7 +324,8 @@ private slots:
         QCOMPARE(name->text(), QStringLiteral("studio"));
         QCOMPARE(bench.field<QLineEdit>("combURL")->text(), QStringLiteral("rtmp://127.0.0.9/live"));
         index->setCurrentIndex(6);
-        QCOMPARE(bench.frames(), (Frames{"e0:6c 00 04", "e0:6a 04", "e0:6c 00 06", "e0:6a 06"}));
+        // Each slot is read back from a timer, after both selections.
+        QCOMPARE(bench.frames(4), (Frames{"e0:6c 00 04", "e0:6c 00 06", "e0:6a 04", "e0:6a 06"}));
 
         // A device-reported index is not echoed, but its slot is still read back; one past the
         // list selects nothing, and no slot number goes out for it.
@@ -338,7 +333,7 @@ private slots:
             DevStateGuard guard;
             bench.window.setRecStreamValue(1, 2, 1, 1, 0);
         }
-        QCOMPARE(bench.frames(), Frames{"e0:6a 01"});
+        QCOMPARE(bench.frames(1), Frames{"e0:6a 01"});
         {
             DevStateGuard guard;
             bench.window.setRecStreamValue(9, 2, 1, 1, 0);

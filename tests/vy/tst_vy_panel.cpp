@@ -8,8 +8,11 @@
 #include "onlyfun.h"
 #include "oriskan_new.h"
 #include "panel_rig.h"
+#include "widget_events.h"
+#include "wire_rig.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <functional>
 #include <vector>
@@ -39,7 +42,8 @@ class TestVyPanel : public QObject
 
 private:
     // Those about a first dump or the panel's end get a panel of their own.
-    PanelFixture<Oriskan_NEW> m_rig{{"firstWholeDumpAppliesEverything", "closingDuringAFlash", "panelEnds"}};
+    PanelFixture<Oriskan_NEW> m_rig{
+        {"firstWholeDumpAppliesEverything", "closingDuringAFlash", "panelEnds", "streamSlotFromTheDump"}};
     SwitcherWire* m_wire = nullptr;
     QPointer<Oriskan_NEW>& m_panel = m_rig.panel;
 
@@ -308,6 +312,41 @@ private slots:
         QVERIFY(button.isNull());
         // Deleted at once, its controller went with it: the key's frame never leaves.
         QVERIFY(!deleteNow || nothingSent());
+    }
+
+    // A dump that moves the stream slot is applied without running events; the settings
+    // window's read-back of that slot leaves from the controller's timer afterwards, and
+    // never once a panel deleted at once has taken the controller along.
+    void streamSlotFromTheDump_data()
+    {
+        QTest::addColumn<bool>("deleteAtOnce");
+        QTest::newRow("slot read back") << false;
+        QTest::newRow("panel deleted at once") << true;
+    }
+    void streamSlotFromTheDump()
+    {
+        QFETCH(bool, deleteAtOnce);
+        onlyFun* fun = m_panel->controller();
+        auto* name = namedChild<QLineEdit>(m_panel->mainMenu(), QStringLiteral("combName"));
+        // The settings window wires its slot index a while after it opens; a reply for the
+        // slot it shows tells when.
+        const QByteArray shown = EditionFrames::streamReply(0, 0, "wired", "rtmp://127.0.0.9/w");
+        QTRY_VERIFY_WITH_TIMEOUT((emit fun->getStreamData(shown), name->text() == QLatin1String("wired")),
+                                 MainMenu::kStreamWiringDelayMs + 10000);
+        QVERIFY(nothingSent());
+
+        if (deleteAtOnce)
+            QTimer::singleShot(0, this, [this] { delete m_panel.data(); });
+        applyDump(EditionFrames::stateDump({}, 2u << 24, 0));
+        if (deleteAtOnce) {
+            QTRY_VERIFY(m_panel.isNull());
+            // A read-back would have come a tenth of a second after the dump.
+            QTest::qWait(4 * onlyFun::kStreamReadBackMs);
+            QVERIFY(nothingSent());
+            return;
+        }
+        QCOMPARE(rig::body(nextCommand()), QStringLiteral("e0:6a 02"));
+        QVERIFY(nothingSent());
     }
 
     // The controller's end of run is forwarded and, on the opener's road, closes the panel with
