@@ -171,6 +171,8 @@ public:
     void setPOP_SpboxHPosition(int v);
     void setPOP_SpboxVPosition(int v);
     void setbtnBorder_Enable();
+    // The border state the device reports: the toggle and its text follow it, nothing is sent.
+    void applyPopBorderState(bool on);
     void setPOP_SpboxBorder_Width(int v);
     void setPOP_CoboxBorder_Color(int v);
     void setQComboxBaud(int v);

@@ -524,6 +524,12 @@ void onlyFun::setbtnBorder_Enable()
     }
 }
 
+void onlyFun::applyPopBorderState(bool on)
+{
+    m_popBorder = on ? 1 : 0;
+    emit setWinBorderText(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+}
+
 void onlyFun::setPOP_SpboxBorder_Width(int v)
 {
     guardedSend(m_link, &Druvela_workdata::SendCMDPOP_Border_Width, v);

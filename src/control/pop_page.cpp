@@ -104,10 +104,9 @@ void POP_PAGE::POP_CUT_WindowEnable(bool on)
 
 void POP_PAGE::set_BorderEnable_Style(uchar v)
 {
-    if (v == 1)
-        m_borderEnable->setText(QStringLiteral("ON"));
-    else if (v == 0)
-        m_borderEnable->setText(QStringLiteral("OFF"));
+    // The controller's toggle follows too, so the next click sends the opposite.
+    if (v <= 1)
+        m_fun->applyPopBorderState(v == 1);
 }
 
 void POP_PAGE::set_BorderColor_Style(uchar v)

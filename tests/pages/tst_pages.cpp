@@ -508,12 +508,41 @@ private slots:
         border->click();
         QCOMPARE(border->text(), QStringLiteral("OFF"));
         QCOMPARE(rig.frames(), (Frames{"a9 01", "a9 00"}));
-        // The device state changes the text only.
-        asReply([&] { page.set_BorderEnable_Style(1); });
-        QCOMPARE(border->text(), QStringLiteral("ON"));
+    }
+
+    // The reported border state sets the text and the toggle, sends nothing, and the
+    // next click sends the opposite of what the device reported.
+    void popBorderFollowsTheDevice_data()
+    {
+        QTest::addColumn<int>("clicksBefore");
+        QTest::addColumn<int>("reported");
+        QTest::addColumn<QString>("textAfterReport");
+        QTest::addColumn<Frames>("clickSends");
+        QTest::addColumn<QString>("textAfterClick");
+        QTest::newRow("ON while the toggle is off") << 0 << 1 << "ON" << Frames{"a9 00"} << "OFF";
+        QTest::newRow("OFF while the toggle is on") << 1 << 0 << "OFF" << Frames{"a9 01"} << "ON";
+        QTest::newRow("ON while the toggle is on") << 1 << 1 << "ON" << Frames{"a9 00"} << "OFF";
+        QTest::newRow("unknown value changes nothing") << 1 << 2 << "ON" << Frames{"a9 00"} << "OFF";
+    }
+    void popBorderFollowsTheDevice()
+    {
+        QFETCH(int, clicksBefore);
+        QFETCH(int, reported);
+        QFETCH(QString, textAfterReport);
+        QFETCH(Frames, clickSends);
+        QFETCH(QString, textAfterClick);
+        PageRig rig;
+        POP_PAGE page(nullptr, rig.fun.get());
+        QPushButton* border = button(&page, "btn_borderEnable");
+        for (int i = 0; i < clicksBefore; ++i)
+            border->click();
+        rig.frames();
+        asReply([&] { page.set_BorderEnable_Style(uchar(reported)); });
+        QCOMPARE(border->text(), textAfterReport);
         QCOMPARE(rig.frames(), Frames());
         border->click();
-        QCOMPARE(rig.frames(), Frames{"a9 01"});
+        QCOMPARE(rig.frames(), clickSends);
+        QCOMPARE(border->text(), textAfterClick);
     }
 
     void sourceSilentWhileThePipSizeReRanges()

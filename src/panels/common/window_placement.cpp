@@ -6,13 +6,22 @@
 
 namespace WindowPlacement {
 
+QPoint centredOrigin(const QRect& available, const QSize& window)
+{
+    const auto axis = [](int first, int last, int length, int size) {
+        const int at = (length - size) / 2;
+        return at < first || at > last ? first : at;
+    };
+    return {axis(available.left(), available.right(), available.width(), window.width()),
+            axis(available.top(), available.bottom(), available.height(), window.height())};
+}
+
 void centre(QWidget* w)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!w || !screen)
         return;
-    const QSize area = screen->availableGeometry().size();
-    w->move((area.width() - w->width()) / 2, (area.height() - w->height()) / 2);
+    w->move(centredOrigin(screen->availableGeometry(), w->size()));
 }
 
 void showCentred(QWidget* w)

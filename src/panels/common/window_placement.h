@@ -4,9 +4,18 @@
 
 #include <QDialog>
 #include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 namespace WindowPlacement {
+
+// The top-left corner for a window of the given size: centred by the rule
+// above, but never outside the available area. A window larger than the area
+// would otherwise go to a negative origin, its title bar (its only drag
+// handle) above the screen; on such an axis it starts at the area's edge.
+QPoint centredOrigin(const QRect& available, const QSize& window);
 
 // Moves w so that it sits centred; nothing happens without a screen.
 void centre(QWidget* w);
