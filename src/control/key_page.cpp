@@ -1,5 +1,6 @@
 #include "key_page.h"
 
+#include "key_names.h"
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
@@ -9,11 +10,6 @@
 #include <QSpinBox>
 
 #include <utility>
-
-namespace {
-const QString kLumaKey = QStringLiteral("Luma Key");
-const QString kChromaKey = QStringLiteral("Chroma Key");
-}  // namespace
 
 KEY_PAGE::KEY_PAGE(QWidget* parent, onlyFun* fun, QString name)
     : SettingsPage(parent, fun, QStringLiteral("KEY"), QStringLiteral("KEY")), m_name(std::move(name))
@@ -47,10 +43,10 @@ void KEY_PAGE::init()
     layoutGrid(this, m_title,
                {{m_keyLabel, m_nameLabel}, {m_backgroundLabel, m_background}, {m_levelLabel, m_level}});
 
-    if (m_name == kChromaKey) {
+    if (m_name == chromaKeyName()) {
         m_backgroundLabel->setStyleSheet(on);
         m_background->setEnabled(true);
-    } else if (m_name == kLumaKey) {
+    } else if (m_name == lumaKeyName()) {
         m_backgroundLabel->setStyleSheet(off);
         m_background->setCurrentIndex(1);
         m_background->setEnabled(false);
@@ -70,9 +66,9 @@ void KEY_PAGE::init()
 
 void KEY_PAGE::setChromaSatae(uchar mode, uchar lumaLevel, uchar blueLevel, uchar greenLevel)
 {
-    if (m_name == kLumaKey) {
+    if (m_name == lumaKeyName()) {
         m_level->setValue(lumaLevel);
-    } else if (m_name == kChromaKey) {
+    } else if (m_name == chromaKeyName()) {
         if (mode == 1) {
             m_background->setCurrentIndex(1);
             m_level->setValue(blueLevel);

@@ -403,7 +403,7 @@ void MainMenu::set_fanCtrl_Value(uint8_t v)
 
 void MainMenu::set_fanSpeed_Value(uint8_t hi, uint8_t lo)
 {
-    ui->spinBox_fanSpeed->setValue(hi * 256 + lo);
+    ui->spinBox_fanSpeed->setValue(joinU16(hi, lo));
 }
 
 void MainMenu::set_AudioDelay_Value(uint8_t v)

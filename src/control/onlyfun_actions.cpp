@@ -4,6 +4,7 @@
 
 #include "druvela_workdata.h"
 #include "ipv4_text.h"
+#include "key_names.h"
 #include "model_tables.h"
 
 #include <QStringList>
@@ -21,8 +22,6 @@ constexpr uchar kMenuDown = 66;
 constexpr uchar kMenuLeft = 108;
 constexpr uchar kMenuRight = 109;
 
-const QString kLumaKey = QStringLiteral("Luma Key");
-const QString kChromaKey = QStringLiteral("Chroma Key");
 
 // Value changes of the settings window and pages send nothing while a reply
 // is applied; those fed by a list index also drop -1 (an empty list).
@@ -572,15 +571,15 @@ void onlyFun::setSpbox_Level(int v)
 {
     if (guardRaised())
         return;
-    if (m_keyName == kLumaKey)
+    if (m_keyName == lumaKeyName())
         m_link->SendCMDLUMA_LEVEL(static_cast<unsigned char>(v));
-    else if (m_keyName == kChromaKey)
+    else if (m_keyName == chromaKeyName())
         m_link->SendCMDCHROMA_LEVEL(static_cast<unsigned char>(v));
 }
 
 void onlyFun::setCoboxbackground_Color(int i)
 {
-    if (guardRaised() || i < 0 || m_keyName != kChromaKey)
+    if (guardRaised() || i < 0 || m_keyName != chromaKeyName())
         return;
     m_link->SendCMDCHROMA_BK_COLOR(static_cast<unsigned char>(i));
 }

@@ -1,5 +1,6 @@
 #include "pattern_page.h"
 
+#include "bytes.h"
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
@@ -73,27 +74,27 @@ void PATTERN_PAGE::set_PATTERN_Type(uint8_t v)
 
 void PATTERN_PAGE::set_Hposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[HPosition]->setValue(pageframe::wordFromBytes(hi, lo));
+    m_fields[HPosition]->setValue(joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_Vposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[VPosition]->setValue(pageframe::wordFromBytes(hi, lo));
+    m_fields[VPosition]->setValue(joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_Size_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[Size]->setValue(pageframe::wordFromBytes(hi, lo));
+    m_fields[Size]->setValue(joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_HStretching_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[HStretching]->setValue(pageframe::wordFromBytes(hi, lo));
+    m_fields[HStretching]->setValue(joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_VStretching_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[VStretching]->setValue(pageframe::wordFromBytes(hi, lo));
+    m_fields[VStretching]->setValue(joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_tretching_Style(uint8_t v)

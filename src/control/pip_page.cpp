@@ -1,5 +1,6 @@
 #include "pip_page.h"
 
+#include "bytes.h"
 #include "model_tables.h"
 #include "my_lable.h"
 #include "onlyfun.h"
@@ -113,10 +114,10 @@ void PIP_PAGE::set_Size_Style(uint8_t v)
 
 void PIP_PAGE::set_Hposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_h->setValue(pageframe::wordFromBytes(hi, lo));
+    m_h->setValue(joinU16(hi, lo));
 }
 
 void PIP_PAGE::set_Vposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_v->setValue(pageframe::wordFromBytes(hi, lo));
+    m_v->setValue(joinU16(hi, lo));
 }

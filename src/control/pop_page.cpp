@@ -1,5 +1,6 @@
 #include "pop_page.h"
 
+#include "bytes.h"
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
@@ -127,10 +128,10 @@ void POP_PAGE::set_Size_Style(uchar)
 
 void POP_PAGE::set_Hposition_Style(uchar hi, uchar lo)
 {
-    m_h->setValue(pageframe::wordFromBytes(hi, lo));
+    m_h->setValue(joinU16(hi, lo));
 }
 
 void POP_PAGE::set_Vposition_Style(uchar hi, uchar lo)
 {
-    m_v->setValue(pageframe::wordFromBytes(hi, lo));
+    m_v->setValue(joinU16(hi, lo));
 }

@@ -73,12 +73,6 @@ using Row = std::pair<QWidget*, QWidget*>;
 // Title strip, stretch 1, the grid of rows, stretch 2.
 void layoutGrid(QWidget* page, myLable* title, const std::vector<Row>& rows);
 
-// A 16-bit value handed over as (high byte, low byte) by the state decoders.
-inline int wordFromBytes(unsigned char hi, unsigned char lo)
-{
-    return (int(hi) << 8) | int(lo);
-}
-
 // Fixed-position rows: row r sits at y = 55 + 40 r; label at x 25 (120 wide),
 // control at x 150 (80 wide).
 int fixedRowY(int row);

@@ -17,12 +17,18 @@ inline quint8 byteAt(const QByteArray& data, int i, quint8 fallback = 0)
     return hasBytes(data, i) ? static_cast<quint8>(data.at(i)) : fallback;
 }
 
+// A 16-bit value as its two bytes, and back: how the decoders hand values to
+// the pages (high, low) and how commands carry them.
+inline quint8 hiByte(quint16 v) { return static_cast<quint8>(v >> 8); }
+inline quint8 loByte(quint16 v) { return static_cast<quint8>(v & 0xFF); }
+inline quint16 joinU16(quint8 hi, quint8 lo) { return static_cast<quint16>((hi << 8) | lo); }
+
 // 16-bit value stored high byte first (the state record's order); fallback when out of range.
 inline quint16 beU16(const QByteArray& data, int offset, quint16 fallback = 0)
 {
     if (!hasBytes(data, offset, 2))
         return fallback;
-    return static_cast<quint16>((quint8(data.at(offset)) << 8) | quint8(data.at(offset + 1)));
+    return joinU16(quint8(data.at(offset)), quint8(data.at(offset + 1)));
 }
 
 // 16-bit value stored low byte first (the order of commands and frame fields); fallback when out of range.
@@ -30,14 +36,14 @@ inline quint16 leU16(const QByteArray& data, int offset, quint16 fallback = 0)
 {
     if (!hasBytes(data, offset, 2))
         return fallback;
-    return static_cast<quint16>(quint8(data.at(offset)) | (quint8(data.at(offset + 1)) << 8));
+    return joinU16(quint8(data.at(offset + 1)), quint8(data.at(offset)));
 }
 
 // Writes v low byte first at p[0], p[1].
 inline void putLeU16(unsigned char* p, quint16 v)
 {
-    p[0] = static_cast<unsigned char>(v & 0xFF);
-    p[1] = static_cast<unsigned char>(v >> 8);
+    p[0] = loByte(v);
+    p[1] = hiByte(v);
 }
 
 // The hex form used by every debug line: lower-case two-digit bytes separated by one blank ("a5 6c 14 00").

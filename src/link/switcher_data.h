@@ -1,6 +1,8 @@
 #pragma once
 // Frame layout, frame builders and discovery of the switchers on one network card.
 
+#include "bytes.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QHostAddress>
@@ -141,8 +143,8 @@ public:
                                  const rtmp_settings& rec);
 
     static quint16 CalcCheckSum(const void* data, int n);
-    static unsigned char QLOBYTE(ushort v) { return static_cast<unsigned char>(v & 0xFF); }
-    static unsigned char QHIBYTE(ushort v) { return static_cast<unsigned char>(v >> 8); }
+    static unsigned char QLOBYTE(ushort v) { return loByte(v); }
+    static unsigned char QHIBYTE(ushort v) { return hiByte(v); }
     static unsigned char TimeCRC(unsigned char v);
 
     // Shared frame plumbing for every builder (also the derived command layer's own frames).

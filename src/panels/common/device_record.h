@@ -6,6 +6,8 @@
 // shows. A field group counts as changed when any of its bytes differs from
 // the previous dump, so a repeated dump touches nothing.
 
+#include "bytes.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <array>
@@ -40,8 +42,8 @@ using Groups = std::bitset<GroupCount>;
 // A 16-bit record value; the settings pages take it as (high, low).
 struct Pair16 {
     quint16 value = 0;
-    quint8 hi() const { return quint8(value >> 8); }
-    quint8 lo() const { return quint8(value & 0xFF); }
+    quint8 hi() const { return hiByte(value); }
+    quint8 lo() const { return loByte(value); }
 };
 
 struct Record {

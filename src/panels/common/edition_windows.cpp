@@ -2,6 +2,7 @@
 
 #include "audio_page.h"
 #include "cam_page.h"
+#include "key_names.h"
 #include "key_page.h"
 #include "main_menu.h"
 #include "pattern_page.h"
@@ -13,8 +14,8 @@ void EditionWindows::create(onlyFun* fun, QWidget* pagesParent)
 {
     pip = new PIP_PAGE(pagesParent, fun);
     pop = new POP_PAGE(pagesParent, fun);
-    luma = new KEY_PAGE(pagesParent, fun, QStringLiteral("Luma Key"));
-    chroma = new KEY_PAGE(pagesParent, fun, QStringLiteral("Chroma Key"));
+    luma = new KEY_PAGE(pagesParent, fun, lumaKeyName());
+    chroma = new KEY_PAGE(pagesParent, fun, chromaKeyName());
     pattern = new PATTERN_PAGE(pagesParent, fun);
     cam = new CAM_PAGE(pagesParent, fun);
     audio = new AUDIO_PAGE(pagesParent, fun);
