@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopWidget>
+#include <QLabel>
 
 namespace FirstGenStyle {
 
@@ -32,6 +33,20 @@ PanelFaces::Face groupKey(PanelFaces::FaceRule rule, const QString& unlitFile, c
 {
     return PanelFaces::framedFace(rule, QStringLiteral(":/images/white/") + unlitFile, QLatin1String(unlitFrame),
                                   QStringLiteral(":/images/green/") + litFile, QLatin1String(kGroupGreen));
+}
+
+QLabel* halvaniTitle(QWidget* box, const QString& text, int width)
+{
+    auto* title = new QLabel(text, box);
+    title->setObjectName(QStringLiteral("label_title"));
+    title->setGeometry(0, 0, width, 30);
+    title->setFont(QFont(QStringLiteral("Microsoft YaHei"), 15, 30));
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x12, 0x12, 0x12));
+    title->setPalette(palette);
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QLatin1String(kHalvaniTitle));
+    return title;
 }
 
 QSize desktopSize()

@@ -13,7 +13,9 @@
 #include <QSize>
 #include <QString>
 
+class QLabel;
 class QPushButton;
+class QWidget;
 
 namespace FirstGenStyle {
 
@@ -46,6 +48,15 @@ inline constexpr char kGroupBox[] =
     "QGroupBox{font-size:18px;font-weight:bold;margin-top:2ex;color:#898989;"
     "border:2px solid rgb(137,137,137);border-radius:15px}"
     "QGroupBox::title{subcontrol-origin: margin;subcontrol-position:top centre;padding:3 3px;}";
+
+// The Halvani panel's group boxes: their frame and the title strip across
+// their top.
+inline constexpr char kHalvaniBox[] = "QGroupBox{border:2px solid rgb(160,160,160);border-radius:15px}";
+inline constexpr char kHalvaniTitle[] =
+    "QLabel{background-color:rgb(220,220,220);border-top-left-radius:15px;border-top-right-radius:15px;}";
+// The AUDIO and TRANSITIONS title: 0, 0, width x 30, centred, its own font and
+// text colour.
+QLabel* halvaniTitle(QWidget* box, const QString& text, int width);
 
 // The background of the strips and slider columns.
 inline constexpr char kStripBackground[] = "QWidget{background-color:rgb(58,58,58);};";
