@@ -70,6 +70,7 @@ void showsearch::init()
     connect(ui->groupBox_rightWidget, &GroupBox_right::btnScan_clicked, this, &showsearch::m_on_SendCMD_Scan);
     connect(ui->groupBox_rightWidget, &GroupBox_right::btnGrp_clicked, this, &showsearch::m_on_Radbtn_select);
     connect(m_switcher, &SWITCHER_DATA::sigend_datapack, this, &showsearch::m_on_ReceiveDatagram);
+    connect(ui->groupBox_rightWidget, &GroupBox_right::btnPelimor_clicked, this, &showsearch::setPelimorUI);
 
     fillNetworkCards();
 

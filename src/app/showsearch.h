@@ -34,8 +34,11 @@ public:
 
     void setOriskanUI_NEW(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setCorvaneUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
-    // Dormant: no control of this window calls it.
+    // Dormant: no control of this window calls these two.
     void setQuilletUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setVenadroUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    // The hidden "Pelimor" radio button's.
+    void setPelimorUI();
     void showSearchPage();
 
     // Places a window at the centre of the primary screen's available area,

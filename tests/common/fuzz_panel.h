@@ -1,6 +1,7 @@
 #pragma once
 // One offscreen application and one panel for a fuzz target's whole run.
 
+#include "druvela_workdata.h"
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "support_page.h"
@@ -71,4 +72,22 @@ void fuzzReply(Panel* p, int kind, const uint8_t* data, size_t size, bool ownTyp
     default: emit f->getDevVersionStateSignals(reply); break;
     }
     fuzzCheckGuard();
+}
+
+// A series-8 panel made once, fed a fuzzed full-state reply (20..1056 bytes,
+// type 0x0A) through its own layer's reply signal, as the layer hands on only
+// what it received in that window of sizes.
+template <class Panel>
+void fuzzOwnLayerState(const uint8_t* data, size_t size)
+{
+    static Panel* panel = [] {
+        fuzzApplication();
+        return new Panel(nullptr);
+    }();
+    static Druvela_workdata* link = panel->template findChild<Druvela_workdata*>(QString(), Qt::FindDirectChildrenOnly);
+    if (size < 20 || size > 1056)
+        return;
+    std::vector<char> bytes(data, data + size);
+    bytes[16] = 0x0A;
+    emit link->on_signals_allData(QByteArray::fromRawData(bytes.data(), int(bytes.size())));
 }

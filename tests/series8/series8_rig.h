@@ -4,6 +4,7 @@
 // flashing key did.
 
 #include "druvela_workdata.h"
+#include "panel_command.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -120,3 +121,18 @@ inline ClickSeen clickWatching(QAbstractButton* key)
     seen.lookChanges = counter.changes;
     return seen;
 }
+
+using Frames = QList<QByteArray>;
+
+// A transition code as the one-argument transition command sends it.
+inline Frames transitionFrames(int code)
+{
+    if (code == 1)
+        return {panelCommand(0x8D)};
+    if (code == 2)
+        return {panelCommand(0x8E)};
+    static const int wipe[4] = {0x25, 0x29, 0x23, 0x27};  // codes 3..6
+    return {panelCommand(0x8F), panelCommand(0x92, {wipe[code - 3]})};
+}
+
+inline QByteArray tbarFrame(int dir, int pos) { return panelCommand(0x82, {dir, pos}); }

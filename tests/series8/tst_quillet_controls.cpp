@@ -14,8 +14,6 @@
 #include <QSlider>
 #include <QToolButton>
 
-using Frames = QList<QByteArray>;
-
 namespace {
 
 const QString kKeyOn = Series8Style::key(true);
@@ -23,19 +21,6 @@ const QString kKeyOff = Series8Style::key(false);
 const QString kRowWhite = QLatin1String(Series8Style::kRowWhite);
 const QString kRowRed = QLatin1String(Series8Style::kRowRed);
 const QString kRowGreen = QLatin1String(Series8Style::kRowGreen);
-
-// A transition code as the one-argument transition command sends it.
-Frames transition(int code)
-{
-    if (code == 1)
-        return {panelCommand(0x8D)};
-    if (code == 2)
-        return {panelCommand(0x8E)};
-    static const int wipe[4] = {0x25, 0x29, 0x23, 0x27};  // codes 3..6
-    return {panelCommand(0x8F), panelCommand(0x92, {wipe[code - 3]})};
-}
-
-QByteArray tbar(int dir, int pos) { return panelCommand(0x82, {dir, pos}); }
 
 } // namespace
 
@@ -154,7 +139,7 @@ void tst_quillet_controls::transitionKeys()
     QFETCH(QString, litKey);
     for (int i = 0; i < keys.size(); ++i) {
         w(qPrintable(keys[i]))->click();
-        const Frames expected = transition(codes[i]);
+        const Frames expected = transitionFrames(codes[i]);
         QCOMPARE(next(expected.size()), expected);
     }
     QCOMPARE(w("btn_wipe")->text(), wipeText);
@@ -247,14 +232,14 @@ void tst_quillet_controls::autoBetweenTheEndsDoesNothing()
 {
     auto* bar = w<QSlider>("slider_3");
     bar->setValue(60);
-    QCOMPARE(m_wire->nextCommand(), tbar(1, 60));
+    QCOMPARE(m_wire->nextCommand(), tbarFrame(1, 60));
     QCOMPARE(face("btn_auto"), kKeyOn);  // the bar stands between its ends
     w("btn_auto")->click();
     QVERIFY(m_wire->nothingSent());
     QCOMPARE(bar->value(), 60);
     QCOMPARE(face("btn_auto"), kKeyOn);
     bar->setValue(0);
-    QCOMPARE(m_wire->nextCommand(), tbar(1, 0));
+    QCOMPARE(m_wire->nextCommand(), tbarFrame(1, 0));
     QCOMPARE(face("btn_auto"), kKeyOff);
 }
 
@@ -333,11 +318,11 @@ void tst_quillet_controls::tbarPushAndPull()
     Frames expected;
     for (int v = 1; v <= 126; ++v) {
         bar->setValue(v);
-        expected << tbar(1, v);
+        expected << tbarFrame(1, v);
         QCOMPARE(face("btn_auto"), kKeyOn);
     }
     bar->setValue(127);
-    expected << tbar(1, 128);
+    expected << tbarFrame(1, 128);
     QCOMPARE(face("btn_auto"), kKeyOff);
     QCOMPARE(lit("pgm", kRowRed), 2);
     QCOMPARE(next(expected.size()), expected);
@@ -345,11 +330,11 @@ void tst_quillet_controls::tbarPushAndPull()
     expected.clear();
     for (int v = 126; v >= 1; --v) {
         bar->setValue(v);
-        expected << tbar(0, 127 - v);
+        expected << tbarFrame(0, 127 - v);
     }
     QCOMPARE(lit("pgm", kRowRed), 2);
     bar->setValue(0);
-    expected << tbar(0, 128) << tbar(1, 0);
+    expected << tbarFrame(0, 128) << tbarFrame(1, 0);
     QCOMPARE(lit("pgm", kRowRed), 1);
     QCOMPARE(lit("pvw", kRowGreen), 2);
     QCOMPARE(next(expected.size()), expected);

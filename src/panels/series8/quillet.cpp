@@ -5,6 +5,7 @@
 #include "f1qwidget.h"
 #include "onlyfun.h"
 #include "series8_style.h"
+#include "series8_tables.h"
 #include "setdialog.h"
 #include "series8_flash.h"
 #include "sub_window.h"
@@ -674,27 +675,12 @@ void Quillet::on_btn_set_clicked()
 
 // ---- the switcher's state ----
 
-namespace {
-
-struct Resolution {
-    int code;
-    const char* text;
-};
-// By position, as the SET window steps through them.
-constexpr Resolution kResolutions[7] = {{7, "1080P60"}, {11, "1080P50"}, {9, "1080I60"}, {1, "1080I50"},
-                                        {3, "1080P30"}, {13, "1080P25"}, {5, "1080P24"}};
-
-// Record bytes 0..38: reply bytes 18..56.
-constexpr int kQuilletDumpSize = DevState::kRecordStart + 39;
-
-} // namespace
-
 void Quillet::m_on_toRead_QuilletDtat(QByteArray const& data)
 {
     // A reply too short for the last byte read (the panel's own 20-byte
     // request looped back, for one) is not applied in part.
     DevState::Record r;
-    if (!DevState::readRecord(data, kQuilletDumpSize, r))
+    if (!DevState::readRecord(data, Series8::kStateDumpSize, r))
         return;
     set_PGMCH_Style(r.pgm);
     set_PVWCH_Style(r.pvw);
@@ -738,11 +724,9 @@ void Quillet::setRATE_State(int rate)
 
 void Quillet::setRESO_State(int code)
 {
-    for (int position = 0; position < 7; ++position) {
-        if (kResolutions[position].code == code) {
-            ui->label_reso->setText(QLatin1String(kResolutions[position].text));
-            setContent->setRESO_V(position);
-            return;
-        }
-    }
+    const int position = Series8::resolutionPosition(code);
+    if (position < 0)
+        return;
+    ui->label_reso->setText(QLatin1String(Series8::kResolutions[position].text));
+    setContent->setRESO_V(position);
 }

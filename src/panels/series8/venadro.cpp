@@ -1,13 +1,18 @@
 #include "venadro.h"
 #include "ui_venadro.h"
 
+#include "device_record.h"
 #include "druvela_workdata.h"
 #include "onlyfun.h"
+#include "series8_flash.h"
 #include "series8_style.h"
+#include "series8_tables.h"
 #include "sub_window.h"
+#include "tbar_stroke.h"
 #include "venadro_set.h"
 
 #include <QButtonGroup>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -98,12 +103,15 @@ void Venadro::initUpper()
     ui->slider_auto->setRange(0, 127);
     connect(ui->slider_ch1, &QSlider::valueChanged, this, &Venadro::set_audio_vol);
     connect(ui->slider_ch2, &QSlider::valueChanged, this, &Venadro::set_audio_vol);
+    m_tbar = std::make_unique<TbarStroke>(
+        ui->slider_auto, m_link, autoLampLit, [this] { setPGM_PVWCH(); }, [this](bool on) { on_Style_btnAuto(on); });
     connect(ui->slider_auto, &QSlider::valueChanged, this, &Venadro::setslider0);
 }
 
 void Venadro::initRight()
 {
     stillTimer = new QTimer(this);
+    stillTimer->setInterval(Series8Flash::kBlinkIntervalMs);
     connect(stillTimer, &QTimer::timeout, this, &Venadro::Time_still);
     on_Style_btnAuto(false);
     on_Style_btnReso(false);
@@ -258,32 +266,260 @@ void Venadro::init_btnMWFStyle()
         light(key, false);
 }
 
-// ---- controls and decoder: next ----
+void Venadro::flashKey(QPushButton* key, const std::function<void()>& work)
+{
+    Series8Flash::flash(this, key, keyStyle(true), keyStyle(false), 200, work);
+}
 
-void Venadro::set_AFVorMIX_Style(unsigned char) {}
-void Venadro::set_MWFCH_Style(unsigned char) {}
-int Venadro::set_btnGrp_MWF_State(int code) { return code; }
-void Venadro::setRESO_State(int) {}
-void Venadro::btnStill2_Style(bool) {}
-void Venadro::setslider0(int) {}
-void Venadro::setslider1(int) {}
-void Venadro::btnAuto_and_slider() {}
-void Venadro::on_btn_ch1_clicked() {}
-void Venadro::on_btn_ch2_clicked() {}
-void Venadro::on_btn_mute_clicked() {}
-void Venadro::on_btn_afv_clicked() {}
-void Venadro::on_btn_reso_clicked() {}
-void Venadro::on_btn_rate_clicked() {}
-void Venadro::on_btn_rec_clicked() {}
-void Venadro::on_btn_micvol_clicked() {}
-void Venadro::on_btn_auto_clicked() {}
-void Venadro::on_btn_set_clicked() {}
-void Venadro::on_btn_rtmp_clicked() {}
-void Venadro::on_btn_pip_clicked() {}
-void Venadro::on_btn_pop_clicked() {}
-void Venadro::on_btn_still_clicked() {}
-void Venadro::on_tbtn_in1_clicked() {}
-void Venadro::on_tbtn_in2_clicked() {}
-void Venadro::Time_still() {}
-void Venadro::m_on_btnGrp_MWF_clicked(uint8_t) {}
-void Venadro::m_on_toRead_QuilletDtat(QByteArray const&) {}
+void Venadro::set_AFVorMIX_Style(unsigned char mode)
+{
+    on_Style_btnAfv(false);
+    if (mode > 1)
+        return;
+    const bool mix = mode == 1;
+    if (!mix)
+        on_Style_btnAfv(true);
+    // CH1's fader stays usable in both modes.
+    ui->btn_ch1->setEnabled(mix);
+    ui->btn_ch2->setEnabled(mix);
+    ui->slider_ch2->setEnabled(mix);
+    const QString look = mix ? keyStyle(false) : QLatin1String(Series8Style::kKeyDisabled);
+    ui->btn_ch1->setStyleSheet(look);
+    ui->btn_ch2->setStyleSheet(look);
+}
+
+void Venadro::set_MWFCH_Style(unsigned char type)
+{
+    init_btnMWFStyle();
+    if (type == 1)
+        on_Style_btnMix_red();
+    else if (type == 2)
+        on_Style_btnFade_red();
+    else if (type == 4)
+        on_Style_btnWipe_red();
+}
+
+int Venadro::set_btnGrp_MWF_State(int code)
+{
+    // Wipe code -> key text, step in the pressing order, transition code.
+    static const struct { const char* text; int step; int transition; } kWipes[4] = {
+        {"WIPE-L", 0, 5}, {"WIPE-R", 2, 6}, {"WIPE-D", 3, 4}, {"WIPE-U", 1, 3}};
+    if (code < 0 || code > 3)
+        return code;
+    ui->btn_wipe->setText(QLatin1String(kWipes[code].text));
+    wipeStep = kWipes[code].step;
+    return kWipes[code].transition;
+}
+
+void Venadro::setRESO_State(int code)
+{
+    const int position = Series8::resolutionPosition(code);
+    if (position < 0)
+        return;
+    ui->label_reso->setText(QLatin1String(Series8::kResolutions[position].text));
+    resoIndex = position;
+}
+
+void Venadro::btnStill2_Style(bool on)
+{
+    stillOn = on;
+    on_Style_btnStill(on);
+    if (on)
+        stillTimer->start();
+    else
+        stillTimer->stop();
+}
+
+// ---- controls ----
+
+void Venadro::on_tbtn_in1_clicked()
+{
+    in1_in2_style(1);
+    m_link->SendCDMPGMCH(1);
+}
+
+void Venadro::on_tbtn_in2_clicked()
+{
+    in1_in2_style(2);
+    m_link->SendCDMPGMCH(2);
+}
+
+// The channel keys name the source on the panel only: the switcher is not told.
+void Venadro::on_btn_ch1_clicked()
+{
+    flashKey(ui->btn_ch1, [this] {
+        ch1Index = (ch1Index + 1) % 4;
+        setCH1State(kSourceCycle[ch1Index]);
+    });
+}
+
+void Venadro::on_btn_ch2_clicked()
+{
+    flashKey(ui->btn_ch2, [this] {
+        ch2Index = (ch2Index + 1) % 4;
+        setCH2State(kSourceCycle[ch2Index]);
+    });
+}
+
+void Venadro::on_btn_afv_clicked()
+{
+    const bool intoAfv = !afvOn;
+    set_AFVorMIX_Style(intoAfv ? 0 : 1);
+    m_link->SendCMDMIXorAFV(intoAfv ? 0 : 1);
+}
+
+void Venadro::on_btn_mute_clicked()
+{
+    on_Style_btnMute(!muteOn);
+    m_link->SendCMDF3();
+}
+
+void Venadro::m_on_btnGrp_MWF_clicked(uint8_t type)
+{
+    set_MWFCH_Style(type);
+    if (type == 1 || type == 2) {
+        wipeAdvance = false;
+        ui->btn_wipe->setText(QStringLiteral("WIPE"));
+        m_link->SendCMDTRANSITIONS(type);
+    } else if (type == 4) {
+        // After MIX or FADE the first WIPE repeats the shown direction.
+        if (wipeAdvance)
+            wipeStep = (wipeStep + 1) % 4;
+        const int transition = set_btnGrp_MWF_State(kWipeCycle[wipeStep]);
+        wipeAdvance = true;
+        m_link->SendCMDTRANSITIONS(static_cast<unsigned char>(transition));
+    }
+}
+
+void Venadro::setslider0(int value)
+{
+    m_tbar->setslider0(value);
+}
+
+void Venadro::setslider1(int value)
+{
+    m_tbar->setslider1(value);
+}
+
+void Venadro::on_btn_auto_clicked()
+{
+    m_tbar->autoPress(this, rateValue);
+}
+
+void Venadro::on_btn_pip_clicked()
+{
+    if (pipOn) {
+        on_Style_btnPip(false);
+        m_link->SendCMDPIP(0);
+        return;
+    }
+    on_Style_btnPip(true);
+    on_Style_btnPop(false);
+    m_link->SendCMDPIP(1);
+}
+
+void Venadro::on_btn_pop_clicked()
+{
+    if (popOn) {
+        on_Style_btnPop(false);
+        m_link->SendCMDPOP(0);
+        return;
+    }
+    on_Style_btnPop(true);
+    on_Style_btnPip(false);
+    m_link->SendCMDPOP(1);
+}
+
+void Venadro::on_btn_still_clicked()
+{
+    btnStill2_Style(!stillOn);
+    m_link->SendCMDSTILL();
+}
+
+void Venadro::Time_still()
+{
+    Series8Flash::blinkTick(this, ui->btn_still, keyStyle(true), keyStyle(false));
+}
+
+void Venadro::on_btn_rec_clicked()
+{
+    const bool on = !recOn;
+    on_Style_btnRec(on);
+    m_link->SendCMDREC(on ? 1 : 0);
+}
+
+void Venadro::on_btn_rtmp_clicked()
+{
+    const bool on = !rtmpOn;
+    m_link->SendCMDSTREAM(on ? 1 : 0);
+    on_Style_btnRtmp(on);
+}
+
+void Venadro::on_btn_reso_clicked()
+{
+    flashKey(ui->btn_reso, [this] {
+        resoIndex = (resoIndex + 1) % 7;
+        setRESO_State(Series8::kResolutions[resoIndex].code);
+        // The device takes the position here, not the code.
+        m_link->SendCMDF1(resoIndex);
+    });
+}
+
+void Venadro::on_btn_rate_clicked()
+{
+    flashKey(ui->btn_rate, [this] {
+        rateIndex = (rateIndex + 1) % 3;
+        setRATE_State(rateIndex);
+        m_link->SendCMDRATE(static_cast<unsigned char>(rateIndex));
+    });
+}
+
+void Venadro::on_btn_micvol_clicked()
+{
+    flashKey(ui->btn_micvol);
+}
+
+void Venadro::on_btn_set_clicked()
+{
+    if (setOpen) {
+        setOpen = false;
+        emit setenablefalg(false);
+        setWindow->hide();
+        on_Style_btnSet(false);
+        return;
+    }
+    setOpen = true;
+    // The clock starts a second ahead, so its first tick comes as the window shows.
+    emit setenablefalg(true);
+    if (!onlyFun::Delay_MSec(this, 1000))
+        return;
+    // A second press during the wait closed it again.
+    if (!setOpen)
+        return;
+    setWindow->show();
+    on_Style_btnSet(true);
+}
+
+// ---- the switcher's state ----
+
+void Venadro::m_on_toRead_QuilletDtat(QByteArray const& data)
+{
+    DevState::Record r;
+    if (!DevState::readRecord(data, Series8::kStateDumpSize, r))
+        return;
+    in1_in2_style(r.pgm);
+    set_AFVorMIX_Style(r.audioMode);
+    setCH1State(r.ch1Source);
+    ui->slider_ch1->setValue(r.ch1Level);
+    setCH2State(r.ch2Source);
+    ui->slider_ch2->setValue(r.ch2Level);
+    set_MWFCH_Style(r.transition[0]);
+    set_btnGrp_MWF_State(r.transition[1]);
+    on_Style_btnPip(r.pipOn != 0);
+    setPIP_SZ_State(r.pipSize);
+    emit setPIP_POST(r.pipHPos.value, r.pipVPos.value);
+    btnStill2_Style(r.still != 0);
+    on_Style_btnMute(r.mute != 0);
+    setRATE_State(r.rate);
+    setRESO_State(r.pgmOut);
+}

@@ -7,12 +7,15 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class Druvela_workdata;
 class QButtonGroup;
 class QPushButton;
 class QTimer;
 class Set;
+class TbarStroke;
 
 namespace Ui {
 class Venadro;
@@ -40,10 +43,9 @@ public:
     void setRESO_State(int code);
     void btnStill2_Style(bool on);
 
-    // T-bar and AUTO.
+    // T-bar and AUTO, on the shared T-bar stroke.
     void setslider0(int value);
     void setslider1(int value);
-    void btnAuto_and_slider();
     void set_audio_vol();
     static void Delay_MSec(unsigned int ms);
 
@@ -69,10 +71,8 @@ public:
 
     // Audio sources in cycling order.
     static constexpr int kSourceCycle[4] = {3, 4, 8, 0};
-    // Output resolution codes in cycling order.
-    static constexpr int kResolutionCycle[7] = {7, 11, 9, 1, 3, 13, 5};
-    // AUTO's run length by transition rate.
-    static constexpr int kAutoEndTable[3] = {40, 72, 139};
+    // The wipe direction's code by step, in pressing order L, U, R, D.
+    static constexpr int kWipeCycle[4] = {0, 3, 1, 2};
 
 signals:
     void setPIP_POST(uint16_t sumx, uint16_t sumy);
@@ -105,6 +105,7 @@ private:
     void initUpper();
     void initRight();
     void light(QPushButton* key, bool on);
+    void flashKey(QPushButton* key, const std::function<void()>& work = {});
 
     Ui::Venadro* ui;
     Druvela_workdata* m_link = nullptr;
@@ -112,15 +113,14 @@ private:
     Set* setContent = nullptr;
     QButtonGroup* mwfGroup = nullptr;
     QTimer* stillTimer = nullptr;
+    std::unique_ptr<TbarStroke> m_tbar;
 
-    bool swappedAtTop = false;
-    bool swappedAtBottom = false;
-    bool tbarReverse = false;
     bool setOpen = false;
     int ch1Index = 0;
     int ch2Index = 0;
     int resoIndex = 0;
     int rateIndex = 0;
+    // Picks AUTO's run length; 0 until a rate is shown.
     int rateValue = 0;
     int wipeStep = 0;
     bool wipeAdvance = true;
@@ -131,7 +131,6 @@ private:
     bool muteOn = false;
     bool pipOn = false;
     bool popOn = false;
-    bool autoRunning = false;
     uint8_t programInput = 0;
     static bool autoLampLit;
 };
