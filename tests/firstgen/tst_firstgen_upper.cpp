@@ -536,17 +536,6 @@ private slots:
         }
     }
 
-    // A status 1 while FTB blinks restarts the period.
-    void ftbReportRestartsThePeriod()
-    {
-        make("tesmond");
-        m_strip->set_FTB_Style(1);
-        QTest::qWait(300);
-        m_strip->set_FTB_Style(1);
-        QVERIFY(timer("timer_ftb")->remainingTime() > 300);
-        QVERIFY(m_wire->nothingSent());
-    }
-
     // Oriskan setters from a start state: F4, F5 and F6, F8 looks, the REC
     // blink, and whether F5 then sends (it does only while recording).
     void oriskanSetters_data()
