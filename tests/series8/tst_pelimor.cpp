@@ -51,8 +51,6 @@ class tst_pelimor : public QObject
 private slots:
     void initTestCase() { zvInitResources(); }
     void window();
-    void form_data();
-    void form();
     void nothingIsWired();
     void looks();
 };
@@ -106,57 +104,6 @@ void tst_pelimor::window()
             QCOMPARE(p.findChild<QPushButton*>(kKeys[k])->styleSheet(), Series8Style::key(k == i));
         (p.*setters[i])(false);
     }
-}
-
-void tst_pelimor::form_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QByteArray>("parent");
-    QTest::addColumn<QPoint>("place");
-    QTest::addColumn<QString>("text");
-    auto row = [](const char* name, const char* parent, QPoint place, const char* text = "") {
-        QTest::newRow(name) << QByteArray(name) << QByteArray(parent) << place << QString::fromLatin1(text);
-    };
-    row("widget", "Pelimor", {0, 0});
-    row("label_title", "Pelimor", {70, 50}, "MICRO HD VIDEO SWITCHER");
-    row("g_upper", "Pelimor", {40, 110});
-    row("btn_ch1", "g_upper", {20, 2}, "CH1");
-    row("btn_afv", "g_upper", {120, 2}, "AFV");
-    row("btn_mute", "g_upper", {220, 2}, "MUTE");
-    row("btn_ch2", "g_upper", {320, 2}, "CH2");
-    row("label_ch1", "g_upper", {30, 42}, "IN1");
-    row("label_ch2", "g_upper", {340, 42}, "IN1");
-    row("slider_ch1", "g_upper", {30, 60});
-    row("slider_ch2", "g_upper", {340, 60});
-    row("slider_auto", "g_upper", {109, 200});
-    row("label_reso", "g_upper", {340, 200}, "1080I50");
-    row("g_1", "Pelimor", {40, 362});
-    row("btn_rate1", "g_1", {2, 76}, "RATE1");
-    row("g_2", "Pelimor", {241, 362});
-    row("btn_reset", "g_2", {2, 76}, "RESET");
-    row("btn_reso", "g_2", {137, 76}, "RESO");
-    row("btn_mix", "Pelimor", {10, 520}, "MIX");
-    row("btn_fade", "Pelimor", {90, 520}, "FADE");
-    row("btn_wipe", "Pelimor", {170, 520}, "WIPE");
-    row("btn_pip", "Pelimor", {250, 520}, "PIP");
-    row("btn_pop", "Pelimor", {330, 520}, "POP");
-    row("btn_still", "Pelimor", {410, 520}, "STILL");
-}
-
-void tst_pelimor::form()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QByteArray, parent);
-    QFETCH(QPoint, place);
-    QFETCH(QString, text);
-    Pelimor p;
-    QWidget* widget = namedChild(&p, QString::fromLatin1(name));
-    QCOMPARE(widget->parentWidget()->objectName().toLatin1(), parent);
-    QCOMPARE(widget->pos(), place);
-    if (auto* key = qobject_cast<QPushButton*>(widget))
-        QCOMPARE(key->text(), text);
-    else if (auto* label = qobject_cast<QLabel*>(widget))
-        QCOMPARE(label->text(), text);
 }
 
 void tst_pelimor::nothingIsWired()
