@@ -1,11 +1,18 @@
 #include "ipv4_text.h"
 
+#include <QRegExp>
+#include <QRegExpValidator>
 #include <QStringList>
 
 namespace Ipv4Text {
 
 // [0-9], not \d: \d takes every script's digits, which no address has.
 const char kPattern[] = "((2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)\\.){3}(2[0-4][0-9]|25[0-5]|[01]?[0-9][0-9]?)";
+
+QValidator* newValidator(QObject* parent)
+{
+    return new QRegExpValidator(QRegExp(QString::fromLatin1(kPattern)), parent);
+}
 
 QByteArray toBytes(const QString& text, ZeroAddress zero)
 {

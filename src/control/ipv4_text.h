@@ -6,12 +6,18 @@
 #include <QByteArray>
 #include <QString>
 
+class QObject;
+class QValidator;
+
 namespace Ipv4Text {
 
 enum class ZeroAddress { Allowed, Refused };
 
 // The pattern the address fields' validators use while the operator types.
 extern const char kPattern[];
+
+// A validator on that pattern for an address field, owned by parent.
+QValidator* newValidator(QObject* parent);
 
 bool isAddress(const QString& text, ZeroAddress zero = ZeroAddress::Allowed);
 

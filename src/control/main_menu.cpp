@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QListView>
-#include <QRegExp>
-#include <QRegExpValidator>
 #include <QTimer>
 
 namespace {
@@ -136,7 +134,7 @@ void MainMenu::init()
 
     ui->btn_help->setStyleSheet(QStringLiteral("border:0px;border-bottom-width:1px;"));
     ui->comboBoxIPA->setCurrentIndex(1);
-    ipValidator = new QRegExpValidator(QRegExp(QString::fromLatin1(Ipv4Text::kPattern)), this);
+    ipValidator = Ipv4Text::newValidator(this);
     ui->lineIP->setValidator(ipValidator);
     ui->lineMask->setValidator(ipValidator);
     ui->lineGateWay->setValidator(ipValidator);

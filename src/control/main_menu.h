@@ -10,7 +10,7 @@
 
 class onlyFun;
 class QLabel;
-class QRegExpValidator;
+class QValidator;
 
 namespace Ui {
 class MainMenu;
@@ -106,7 +106,7 @@ private:
 
     Ui::MainMenu* ui;
     onlyFun* fun;
-    QRegExpValidator* ipValidator = nullptr;
+    QValidator* ipValidator = nullptr;
     QString strIP;
     QString strSubnet;
     QString strGateway;

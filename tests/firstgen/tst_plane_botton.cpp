@@ -1,0 +1,593 @@
+// The first-generation bottom bar and its SET dialog: the switcher's main
+// board at 127.0.0.2, the second (His) board at 127.0.0.3, a free address at
+// 127.0.0.4 to move either to. Frames are written out here by hand; the modal
+// dialog is driven from a timer, its warnings answered by the box watcher.
+
+#include "druvela_workdata.h"
+#include "face_pictures.h"
+#include "panel_rig.h"
+#include "plane_botton.h"
+#include "widget_events.h"
+#include "zv_resources.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopWidget>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUdpSocket>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+const QString kMain = QStringLiteral("127.0.0.2");
+const QString kHis = QStringLiteral("127.0.0.3");
+const QString kFree = QStringLiteral("127.0.0.4");
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+// The 33-byte address frames: byte 6 is 0 for a board answering with A5.
+QByteArray addressFrame(unsigned char cmd, const QByteArray& record13)
+{
+    QByteArray f = testFrameHead(cmd, 0xA5, 0xFF, 0x00) + record13;
+    sealTestFrame(f);
+    return f;
+}
+
+QByteArray setIpFrame(std::initializer_list<int> ip)
+{
+    return addressFrame(0x05, bytes(ip) + QByteArray(9, '\0'));
+}
+
+QByteArray dnsFrame(std::initializer_list<int> dns)
+{
+    QByteArray f = testFrameHead(0x23) + bytes(dns) + bytes({0x02, 0x50, 0x3B, 0x8C});
+    sealTestFrame(f);
+    return f;
+}
+
+QByteArray urlFrame(int index, const QByteArray& name, const QByteArray& url)
+{
+    QByteArray rec = bytes({0, index, name.size()}) + name.leftJustified(16, '\0') +
+                     bytes({url.size() & 0xFF, url.size() >> 8}) + url.leftJustified(768, '\0');
+    QByteArray f = testFrameHead(0x67) + rec;
+    sealTestFrame(f);
+    return f;
+}
+
+QDialog* runningDialog()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("_dlog") && w->isVisible())
+            return qobject_cast<QDialog*>(w);
+    }
+    return nullptr;
+}
+
+// A datagram holding a stream-entry record from byte 0.
+QByteArray urlRecord(int index, const QByteArray& name, int nameLen, const QByteArray& url, int urlLen)
+{
+    return bytes({0, index, nameLen}) + name.leftJustified(16, '\0') + bytes({urlLen & 0xFF, urlLen >> 8}) + url;
+}
+
+} // namespace
+
+class TestPlaneBotton : public QObject
+{
+    Q_OBJECT
+
+private:
+    SwitcherWire* m_wire = nullptr;
+    UdpCapture* m_his = nullptr;
+    UdpCapture* m_free = nullptr;
+    Druvela_workdata* m_ws = nullptr;
+    QPointer<Plane_Botton> m_bar;
+    QStringList m_boxTexts;
+
+    template <class T = QWidget>
+    static T* in(QDialog* d, const char* name)
+    {
+        return namedChild<T>(d, QLatin1String(name));
+    }
+
+    // Runs body on the open SET dialog, then closes the dialog. Boxes are
+    // answered Yes and their texts kept, each with its buttons and parent.
+    void withDialog(const std::function<void(QDialog*)>& body, bool direct = false)
+    {
+        QTimer boxes;
+        watchBoxes(boxes, [this](QMessageBox* box) {
+            const bool onlyYes = box->buttons().size() == 1 && box->button(QMessageBox::Yes);
+            m_boxTexts << box->text() + (onlyYes ? "" : " (buttons)") + (box->parentWidget() == m_bar ? "" : " (parent)");
+            box->button(QMessageBox::Yes)->click();
+        });
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            QPointer<QDialog> d = runningDialog();
+            ran = true;
+            if (d)
+                body(d);
+            if (d)
+                d->close();
+        });
+        if (direct)
+            m_bar->on_btnclicked_SET();
+        else
+            namedChild<QPushButton>(m_bar.data(), QStringLiteral("btn_set"))->click();
+        QVERIFY(ran);
+    }
+
+    // The address the next datagram of the panel reaches, and its bytes.
+    QString arrivedAt(QByteArray& data)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 5000) {
+            const QList<QByteArray> main = m_wire->commands();
+            if (!main.isEmpty()) {
+                data = main.first();
+                return kMain;
+            }
+            for (const auto& [capture, address] : {std::make_pair(m_his, kHis), std::make_pair(m_free, kFree)}) {
+                const QList<CapturedDatagram> got = capture->takeAll();
+                if (!got.isEmpty()) {
+                    data = got.first().data;
+                    return address;
+                }
+            }
+            QTest::qWait(20);
+        }
+        return QString();
+    }
+    // Where a main-board and a His-board command go now.
+    QString mainTarget()
+    {
+        m_ws->SendCMDCUT();
+        QByteArray data;
+        const QString at = arrivedAt(data);
+        return data == panelCommand(0x83) ? at : QStringLiteral("wrong frame");
+    }
+    QString hisTarget()
+    {
+        m_ws->SendCMD_Read_Url(1);
+        QByteArray data;
+        const QString at = arrivedAt(data);
+        return data == panelCommand(0x6A, {1}) ? at : QStringLiteral("wrong frame");
+    }
+    // True when nothing reached c before a marker sent now: the panel writes
+    // synchronously, so anything it sent is queued first.
+    static bool silent(UdpCapture* c, const QString& address)
+    {
+        QUdpSocket marker;
+        const QByteArray tag("marker");
+        marker.writeDatagram(tag, QHostAddress(address), 7000);
+        QList<QByteArray> seen;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 5000) {
+            for (const CapturedDatagram& d : c->takeAll()) {
+                if (d.data == tag)
+                    return seen.isEmpty();
+                seen << d.data;
+            }
+            c->waitForDatagram(50);
+        }
+        return false;
+    }
+    bool hisSilent() { return silent(m_his, kHis) && silent(m_free, kFree); }
+
+private slots:
+    void initTestCase()
+    {
+        zvInitResources();
+        m_wire = new SwitcherWire;
+        m_his = new UdpCapture(QHostAddress(kHis), 7000);
+        m_free = new UdpCapture(QHostAddress(kFree), 7000);
+        QVERIFY(m_wire->isBound() && m_his->isBound() && m_free->isBound());
+    }
+    void init()
+    {
+        m_ws = new Druvela_workdata;
+        m_ws->get_DevTypeID(kMain, 0xA5, 0xFF);
+        m_ws->get_HISTypeID(kHis, 0xA5, 0xFF);
+        m_bar = new Plane_Botton(nullptr, m_ws);
+        m_boxTexts.clear();
+        m_wire->commands();
+        m_his->takeAll();
+        m_free->takeAll();
+    }
+    void cleanup()
+    {
+        delete m_bar.data();
+        delete m_ws;
+        m_ws = nullptr;
+    }
+    void cleanupTestCase()
+    {
+        delete m_free;
+        delete m_his;
+        delete m_wire;
+    }
+
+    void barAndDialogLook()
+    {
+        QCOMPARE(m_bar->objectName(), QStringLiteral("bwidgt"));
+        QVERIFY(m_bar->winNormalFlag);
+        auto* set = namedChild<QPushButton>(m_bar.data(), QStringLiteral("btn_set"));
+        QCOMPARE(set->size(), QSize(20, 20));
+        QVERIFY(m_wire->nothingSent());
+        withDialog([this, set](QDialog* d) {
+            QCOMPARE(d->windowFlags() & (Qt::Dialog | Qt::FramelessWindowHint), Qt::Dialog | Qt::FramelessWindowHint);
+            QVERIFY(d->parent() == nullptr);
+            QVERIFY(d->isModal());
+            QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), kMain);
+            QCOMPARE(in<QLineEdit>(d, "lineHisIP")->text(), kHis);
+            QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->currentIndex(), -1);
+            QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->count(), 8);
+            // Each address entry has its validator, owned by the dialog.
+            for (const char* name : {"lineIP", "lineHisIP", "lineHisSubnet", "lineHisGateway", "lineHisDNS"})
+                QVERIFY2(in<QLineEdit>(d, name)->validator() && in<QLineEdit>(d, name)->validator()->parent() == d, name);
+            QVERIFY(m_bar->findChildren<QValidator*>().isEmpty());
+            QStringList sheets{m_bar->styleSheet(), d->styleSheet()};
+            for (const QWidget* w : d->findChildren<QWidget*>())
+                sheets << w->styleSheet();
+            sheets << set->styleSheet();
+            for (const QString& p : picturesIn(sheets.join(QString())))
+                QVERIFY2(!QPixmap(p).isNull(), qPrintable(p));
+            d->grab().save(QStringLiteral("/tmp/zv_set_dialog.png"));
+        });
+        QVERIFY(m_boxTexts.isEmpty());
+        QVERIFY(m_wire->nothingSent());
+    }
+
+    // The dialog opens at its place for the panel's state and is gone when its loop ends.
+    void dialogPlaceAndDeletion_data()
+    {
+        QTest::addColumn<bool>("normal");
+        QTest::addRow("normal size") << true;
+        QTest::addRow("full screen") << false;
+    }
+    void dialogPlaceAndDeletion()
+    {
+        QFETCH(bool, normal);
+        m_bar->winNormalFlag = normal;
+        const QRect desk = QApplication::desktop()->geometry();
+        const int x = (desk.width() - 110) / 8;
+        const QPoint expected = normal ? QPoint(x - 120, desk.height() / 2 + 360) : QPoint(x - 160, desk.height() / 2 - 40);
+        QPointer<QDialog> seen;
+        for (int round = 0; round < 2; ++round) {
+            withDialog([&](QDialog* d) {
+                seen = d;
+                QCOMPARE(d->pos(), expected);
+            });
+            QVERIFY(seen.isNull());
+            QVERIFY(!runningDialog());
+        }
+    }
+
+    // The bar deleted while its dialog runs: the loop ends, the dialog goes with it.
+    void barDeletedWhileDialogRuns()
+    {
+        QPointer<QDialog> seen;
+        withDialog(
+            [&](QDialog* d) {
+                seen = d;
+                delete m_bar.data();
+            },
+            true);
+        QVERIFY(m_bar.isNull());
+        QVERIFY(seen.isNull());
+        QVERIFY(!runningDialog());
+    }
+
+    void setIp_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("warns");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addRow("empty") << "" << true << QByteArray();
+        QTest::addRow("three parts") << "127.0.0" << false << QByteArray();
+        QTest::addRow("trailing dot") << "127.0.0." << false << QByteArray();
+        QTest::addRow("part above 255") << "127.0.0.256" << false << QByteArray();
+        QTest::addRow("five parts") << "127.0.0.4.1" << false << QByteArray();
+        QTest::addRow("0.0.0.0") << "0.0.0.0" << true << QByteArray();
+        QTest::addRow("000.0.0.0") << "000.0.0.0" << true << QByteArray();
+        QTest::addRow("full address") << kFree << false << setIpFrame({127, 0, 0, 4});
+    }
+    void setIp()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, warns);
+        QFETCH(QByteArray, frame);
+        withDialog([&](QDialog* d) {
+            in<QLineEdit>(d, "lineIP")->setText(text);
+            in<QPushButton>(d, "btn_setIP")->click();
+            QCOMPARE(m_boxTexts, warns ? QStringList{"Text cannot be empty"} : QStringList());
+            if (frame.isEmpty())
+                QVERIFY(m_wire->nothingSent());
+            else
+                QCOMPARE(m_wire->nextCommand(), frame);
+            // The dialog stays, the entry keeps its text.
+            QVERIFY(d->isVisible());
+            QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), text);
+        });
+        const QString now = frame.isEmpty() ? kMain : kFree;
+        QCOMPARE(m_ws->on_DevIP(), now);
+        QCOMPARE(mainTarget(), now);
+        withDialog([&](QDialog* d) { QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), now); });
+        QVERIFY(m_his->count() == 0);
+    }
+
+    void readHisStatus()
+    {
+        withDialog([](QDialog* d) { in<QPushButton>(d, "btn_readHis")->click(); });
+        QVERIFY(m_his->waitForDatagram());
+        QCOMPARE(m_his->takeAll().first().data, addressFrame(0x24, QByteArray(13, '\0')));
+        QVERIFY(m_wire->nothingSent());
+    }
+
+    void setHisIp_data()
+    {
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<QString>("subnet");
+        QTest::addColumn<QString>("gateway");
+        QTest::addColumn<QByteArray>("record");
+        const QByteArray none;
+        QTest::addRow("full") << kFree << "255.255.255.0" << "127.0.0.1"
+                              << bytes({127, 0, 0, 4, 255, 255, 255, 0, 127, 0, 0, 1, 0});
+        QTest::addRow("zero gateway") << kFree << "255.0.0.0" << "0.0.0.0"
+                                      << bytes({127, 0, 0, 4, 255, 0, 0, 0, 0, 0, 0, 0, 0});
+        QTest::addRow("gateway empty") << kFree << "255.255.255.0" << "" << none;
+        QTest::addRow("ip empty") << "" << "255.255.255.0" << "127.0.0.1" << none;
+        QTest::addRow("ip 0.0.0.0") << "0.0.0.0" << "255.255.255.0" << "127.0.0.1" << none;
+        QTest::addRow("ip 000.0.0.0") << "000.0.0.0" << "255.255.255.0" << "127.0.0.1" << none;
+        QTest::addRow("subnet three parts") << kFree << "255.255.255" << "127.0.0.1" << none;
+        QTest::addRow("ip trailing dot") << "127.0.0." << "255.255.255.0" << "127.0.0.1" << none;
+        QTest::addRow("gateway above 255") << kFree << "255.255.255.0" << "127.0.0.300" << none;
+    }
+    void setHisIp()
+    {
+        QFETCH(QString, ip);
+        QFETCH(QString, subnet);
+        QFETCH(QString, gateway);
+        QFETCH(QByteArray, record);
+        withDialog([&](QDialog* d) {
+            in<QLineEdit>(d, "lineHisIP")->setText(ip);
+            in<QLineEdit>(d, "lineHisSubnet")->setText(subnet);
+            in<QLineEdit>(d, "lineHisGateway")->setText(gateway);
+            in<QPushButton>(d, "btn_setHisIP")->click();
+            if (record.isEmpty()) {
+                QVERIFY(hisSilent());
+            } else {
+                QVERIFY(m_his->waitForDatagram());
+                QCOMPARE(m_his->takeAll().first().data, addressFrame(0x05, record));
+            }
+        });
+        QVERIFY(m_boxTexts.isEmpty());
+        QVERIFY(m_wire->nothingSent());
+        const bool sent = !record.isEmpty();
+        QCOMPARE(m_ws->on_HIS_IP(), sent ? kFree : kHis);
+        QCOMPARE(hisTarget(), sent ? kFree : kHis);
+        if (sent) {
+            withDialog([&](QDialog* d) {
+                QCOMPARE(in<QLineEdit>(d, "lineHisIP")->text(), ip);
+                QCOMPARE(in<QLineEdit>(d, "lineHisSubnet")->text(), subnet);
+                QCOMPARE(in<QLineEdit>(d, "lineHisGateway")->text(), gateway);
+            });
+        }
+    }
+
+    void setDns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("frame");
+        QTest::addRow("full") << "8.8.4.4" << dnsFrame({8, 8, 4, 4});
+        QTest::addRow("zero") << "0.0.0.0" << dnsFrame({0, 0, 0, 0});
+        QTest::addRow("three parts") << "8.8.8" << QByteArray();
+        QTest::addRow("trailing dot") << "8.8.8." << QByteArray();
+        QTest::addRow("empty") << "" << QByteArray();
+    }
+    void setDns()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, frame);
+        withDialog([&](QDialog* d) {
+            in<QLineEdit>(d, "lineHisDNS")->setText(text);
+            in<QPushButton>(d, "btn_setDNS")->click();
+            if (frame.isEmpty()) {
+                QVERIFY(hisSilent());
+            } else {
+                QVERIFY(m_his->waitForDatagram());
+                QCOMPARE(m_his->takeAll().first().data, frame);
+            }
+        });
+        QVERIFY(m_boxTexts.isEmpty());
+        QCOMPARE(m_ws->on_HIS_DNS(), frame.isEmpty() ? QString() : text);
+    }
+
+    void setUrl_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QByteArray>("frame");
+        const QString n16(16, 'n'), u768(768, 'u');
+        QTest::addRow("plain") << 0 << "cam" << "rtmp://host/live" << QString()
+                               << urlFrame(0, "cam", "rtmp://host/live");
+        QTest::addRow("empty texts") << 3 << "" << "" << QString() << urlFrame(3, "", "");
+        QTest::addRow("16 and 768 bytes") << 7 << n16 << u768 << QString() << urlFrame(7, n16.toLatin1(), u768.toLatin1());
+        QTest::addRow("name 17 bytes") << 1 << n16 + "n" << "x" << "OtherName Text Errors" << QByteArray();
+        QTest::addRow("url 769 bytes") << 1 << "cam" << u768 + "u" << "Url Text Errors" << QByteArray();
+        QTest::addRow("both too long") << 1 << n16 + "n" << u768 + "u" << "OtherName Text Errors" << QByteArray();
+        QTest::addRow("outside Latin-1") << 2 << QString::fromUtf8("Caf\u20ac") << QString::fromUtf8("r\u00e9")
+                                         << QString() << urlFrame(2, "Caf?", "r\xe9");
+        QTest::addRow("17 with a wide character") << 1 << n16 + QString::fromUtf8("\u20ac") << "x"
+                                                  << "OtherName Text Errors" << QByteArray();
+        QTest::addRow("no index") << -1 << "cam" << "x" << QString() << QByteArray();
+    }
+    void setUrl()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        QFETCH(QString, warning);
+        QFETCH(QByteArray, frame);
+        withDialog([&](QDialog* d) {
+            in<QComboBox>(d, "comboBox_urlIndex")->setCurrentIndex(index);
+            in<QLineEdit>(d, "lineUrlName")->setText(name);
+            in<QLineEdit>(d, "lineUrl")->setText(url);
+            in<QPushButton>(d, "btn_setUrl")->click();
+            QCOMPARE(m_boxTexts, warning.isEmpty() ? QStringList() : QStringList{warning});
+            if (frame.isEmpty()) {
+                QVERIFY(hisSilent());
+            } else {
+                QVERIFY(m_his->waitForDatagram());
+                const QByteArray got = m_his->takeAll().first().data;
+                QCOMPARE(got.size(), 809);
+                QCOMPARE(got, frame);
+            }
+            QCOMPARE(in<QLineEdit>(d, "lineUrlName")->text(), name);
+        });
+        QVERIFY(m_wire->nothingSent());
+    }
+
+    void readUrl_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addRow("none") << -1;
+        QTest::addRow("first") << 0;
+        QTest::addRow("last") << 7;
+    }
+    void readUrl()
+    {
+        QFETCH(int, index);
+        withDialog([&](QDialog* d) {
+            in<QComboBox>(d, "comboBox_urlIndex")->setCurrentIndex(index);
+            in<QPushButton>(d, "btn_readUrl")->click();
+            if (index < 0) {
+                QVERIFY(hisSilent());
+            } else {
+                QVERIFY(m_his->waitForDatagram());
+                QCOMPARE(m_his->takeAll().first().data, panelCommand(0x6A, {index}));
+            }
+        });
+    }
+
+    // No reply is read as second-board records: a full-state reply changes no entry.
+    void fullStateReplyChangesNothing()
+    {
+        m_ws->get_HIS_INFO(kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4");
+        QSignalSpy state(m_ws, &Druvela_workdata::on_signals_allData);
+        withDialog([&](QDialog* d) {
+            in<QComboBox>(d, "comboBox_urlIndex")->setCurrentIndex(5);
+            in<QLineEdit>(d, "lineUrlName")->setText("cam");
+            QByteArray record(60, '\0');
+            for (int i = 0; i < record.size(); ++i)
+                record[i] = char(i * 7 + 1);
+            m_wire->reply(panelCommand(0x0A, record));
+            QVERIFY(state.wait(5000));
+            QCOMPARE(in<QLineEdit>(d, "lineHisIP")->text(), kHis);
+            QCOMPARE(in<QLineEdit>(d, "lineHisSubnet")->text(), QStringLiteral("255.255.255.0"));
+            QCOMPARE(in<QLineEdit>(d, "lineHisGateway")->text(), QStringLiteral("127.0.0.1"));
+            QCOMPARE(in<QLineEdit>(d, "lineHisDNS")->text(), QStringLiteral("8.8.4.4"));
+            QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->currentIndex(), 5);
+            QCOMPARE(in<QLineEdit>(d, "lineUrlName")->text(), QStringLiteral("cam"));
+            QCOMPARE(in<QLineEdit>(d, "lineUrl")->text(), QString());
+        });
+        QCOMPARE(m_ws->on_HIS_IP(), kHis);
+        QCOMPARE(hisTarget(), kHis);
+    }
+
+    void hisInfoSlot_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QStringList>("shown");
+        QByteArray full(24, '\0');
+        const int at[] = {2, 6, 10, 20};
+        const QByteArray values[] = {bytes({127, 0, 0, 4}), bytes({255, 255, 0, 0}), bytes({10, 1, 0, 1}),
+                                     bytes({1, 1, 1, 1})};
+        for (int i = 0; i < 4; ++i)
+            full.replace(at[i], 4, values[i]);
+        const QStringList before{kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4"};
+        QTest::addRow("full") << full << QStringList{kFree, "255.255.0.0", "10.1.0.1", "1.1.1.1"};
+        QTest::addRow("longer") << full + QByteArray(100, 'x') << QStringList{kFree, "255.255.0.0", "10.1.0.1", "1.1.1.1"};
+        QTest::addRow("one byte short") << full.left(23) << before;
+        QTest::addRow("empty") << QByteArray() << before;
+    }
+    void hisInfoSlot()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QStringList, shown);
+        m_ws->get_HIS_INFO(kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4");
+        // Read from a buffer of exactly the datagram's size.
+        const QByteArray exact(data.constData(), data.size());
+        withDialog([&](QDialog* d) {
+            m_bar->on_ToShow_HisInfo(exact);
+            const QStringList entries{in<QLineEdit>(d, "lineHisIP")->text(), in<QLineEdit>(d, "lineHisSubnet")->text(),
+                                      in<QLineEdit>(d, "lineHisGateway")->text(), in<QLineEdit>(d, "lineHisDNS")->text()};
+            QCOMPARE(entries, shown);
+        });
+        QCOMPARE((QStringList{m_ws->on_HIS_IP(), m_ws->on_HIS_Subnet(), m_ws->on_HIS_Gateway(), m_ws->on_HIS_DNS()}), shown);
+        QCOMPARE(hisTarget(), shown.first());
+        // Without a dialog the slot still sets the target.
+        m_bar->on_ToShow_HisInfo(exact);
+        QCOMPARE(m_ws->on_HIS_IP(), shown.first());
+    }
+
+    void hisUrlSlot_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("url");
+        QTest::addRow("plain") << urlRecord(2, "cam", 3, "rtmp://x", 8) << 2 << "cam" << "rtmp://x";
+        QTest::addRow("index 7") << urlRecord(7, "a", 1, "", 0) << 7 << "a" << "";
+        QTest::addRow("index 8") << urlRecord(8, "a", 1, "u", 1) << -1 << "a" << "u";
+        QTest::addRow("index 255") << urlRecord(255, "a", 1, "u", 1) << -1 << "a" << "u";
+        QTest::addRow("zero inside name") << urlRecord(0, QByteArray("c\0am", 4), 4, "u", 1) << 0 << "cam" << "u";
+        QTest::addRow("Latin-1 bytes") << urlRecord(1, "caf\xe9", 4, "\xff", 1) << 1 << QString::fromUtf8("caf\u00e9")
+                                       << QString::fromUtf8("\u00ff");
+        QTest::addRow("name length past its field") << urlRecord(1, QByteArray(16, 'n'), 200, "uv", 2) << 1
+                                                     << QString(16, 'n') << "uv";
+        QTest::addRow("url length past the datagram") << urlRecord(1, "a", 1, "uvw", 0xFFFF) << 1 << "a" << "uvw";
+        QTest::addRow("url length past its field") << urlRecord(1, "a", 1, QByteArray(800, 'u'), 800) << 1 << "a"
+                                                   << QString(768, 'u');
+        QTest::addRow("header only") << urlRecord(3, "a", 1, "", 5) << 3 << "a" << "";
+        QTest::addRow("one byte short") << urlRecord(3, "a", 1, "", 5).left(20) << 5 << "keep" << "keep";
+    }
+    void hisUrlSlot()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QString, url);
+        const QByteArray exact(data.constData(), data.size());
+        withDialog([&](QDialog* d) {
+            in<QComboBox>(d, "comboBox_urlIndex")->setCurrentIndex(5);
+            in<QLineEdit>(d, "lineUrlName")->setText("keep");
+            in<QLineEdit>(d, "lineUrl")->setText("keep");
+            m_bar->on_ToShow_HisUrl(exact);
+            QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->currentIndex(), index);
+            QCOMPARE(in<QLineEdit>(d, "lineUrlName")->text(), name);
+            QCOMPARE(in<QLineEdit>(d, "lineUrl")->text(), url);
+        });
+        // Nothing goes out, with the dialog or without.
+        m_bar->on_ToShow_HisUrl(exact);
+        QVERIFY(hisSilent());
+        QVERIFY(m_wire->nothingSent());
+    }
+};
+
+QTEST_MAIN(TestPlaneBotton)
+#include "tst_plane_botton.moc"
