@@ -1,5 +1,5 @@
-// What both edition panels share: the state dump and T-bar decoders (offsets,
-// byte order, bounds, which groups changed) and the record applier. Each
+// What every panel shares: the state dump and T-bar decoders (offsets, byte
+// order, bounds, which groups changed) and the record applier. Each
 // datagram lies in a heap block of exactly its size, so a read past its end is
 // caught by the sanitizer.
 
@@ -17,9 +17,12 @@
 #include "record_apply.h"
 #include "zv_resources.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QtTest>
 #include <functional>
+#include <memory>
 #include <vector>
 
 using namespace DevState;
@@ -40,10 +43,10 @@ bool decode(const QByteArray& reply, StateDump& d, int minSize = kVyMinDumpSize)
     return decodeStateDump(buf.view(), minSize, d);
 }
 
-StateDump decoded(const QByteArray& reply)
+StateDump decoded(const QByteArray& reply, int minSize = kVyMinDumpSize)
 {
     StateDump d;
-    if (!decode(reply, d))
+    if (!decode(reply, d, minSize))
         qFatal("dump not accepted");
     return d;
 }
@@ -52,6 +55,9 @@ using Field = std::function<int(const Record&)>;
 const QMap<QString, Field> kFields = {
     {"pgm", [](const Record& r) { return r.pgm; }},
     {"pvw", [](const Record& r) { return r.pvw; }},
+    {"ch1On", [](const Record& r) { return r.ch1On; }},
+    {"ch2On", [](const Record& r) { return r.ch2On; }},
+    {"masterOn", [](const Record& r) { return r.masterOn; }},
     {"group10", [](const Record& r) { return r.transition[11]; }},
     {"pipHPos", [](const Record& r) { return r.pipHPos.value; }},
     {"popVPos", [](const Record& r) { return r.popVPos.value; }},
@@ -59,6 +65,37 @@ const QMap<QString, Field> kFields = {
     {"hdrOn", [](const Record& r) { return r.hdrOn(); }},
     {"hdrCfg", [](const Record& r) { return r.hdrCfg(); }},
     {"f7Mode", [](const Record& r) { return r.f7Mode; }},
+};
+
+// A controller and every settings window a record reaches, on one model type.
+struct Windows {
+    Windows(quint32 type, const QString& luma, const QString& chroma)
+    {
+        zvInitResources();
+        DEV_CHILD_TYPE = type;
+        fun.reset(new onlyFun);
+        pip.reset(new PIP_PAGE(nullptr, fun.get()));
+        pop.reset(new POP_PAGE(nullptr, fun.get()));
+        lumaPage.reset(new KEY_PAGE(nullptr, fun.get(), luma));
+        chromaPage.reset(new KEY_PAGE(nullptr, fun.get(), chroma));
+        pattern.reset(new PATTERN_PAGE(nullptr, fun.get()));
+        cam.reset(new CAM_PAGE(nullptr, fun.get()));
+        menu.reset(new MainMenu(nullptr, fun.get()));
+        audio.reset(new AUDIO_PAGE(nullptr, fun.get()));
+    }
+    RecordTargets targets(bool withCamera) const
+    {
+        return RecordTargets{fun.get(), pip.get(), pop.get(), lumaPage.get(), chromaPage.get(), pattern.get(),
+                             withCamera ? cam.get() : nullptr, menu.get(), audio.get(), withCamera};
+    }
+    std::unique_ptr<onlyFun> fun;
+    std::unique_ptr<PIP_PAGE> pip;
+    std::unique_ptr<POP_PAGE> pop;
+    std::unique_ptr<KEY_PAGE> lumaPage, chromaPage;
+    std::unique_ptr<PATTERN_PAGE> pattern;
+    std::unique_ptr<CAM_PAGE> cam;
+    std::unique_ptr<MainMenu> menu;
+    std::unique_ptr<AUDIO_PAGE> audio;
 };
 
 Bytes changedBase() { return {{0, 1}, {1, 2}, {29, 1}, {30, 10}, {70, 0}, {71, 1}, {86, 0}, {87, 100}, {92, 2}}; }
@@ -77,6 +114,9 @@ private slots:
         QTest::addColumn<int>("expected");
         QTest::newRow("PGM at reply byte 18") << Bytes{{0, 3}} << "pgm" << 3;
         QTest::newRow("PVW bar at byte 19") << Bytes{{1, 9}} << "pvw" << 9;
+        QTest::newRow("CH1 on at byte 21") << Bytes{{3, 1}, {4, 7}} << "ch1On" << 1;
+        QTest::newRow("CH2 on at byte 24") << Bytes{{6, 1}, {5, 9}} << "ch2On" << 1;
+        QTest::newRow("MASTER on at byte 27") << Bytes{{9, 1}, {10, 50}} << "masterOn" << 1;
         QTest::newRow("effect of group 10") << Bytes{{22, 88}} << "group10" << 88;
         QTest::newRow("PIP H high byte first") << Bytes{{29, 0x01}, {30, 0x2C}} << "pipHPos" << 300;
         QTest::newRow("POP V") << Bytes{{48, 0x00}, {49, 0x64}} << "popVPos" << 100;
@@ -165,6 +205,10 @@ private slots:
         QTest::newRow("Vy: 133 bytes") << stateDump({{0, 2}}, 0, 0, 133) << kVyMinDumpSize << false << false;
         QTest::newRow("4K: 111 bytes") << stateDump({{0, 2}}, 0, 0, 111) << k4kMinDumpSize << true << true;
         QTest::newRow("4K: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << k4kMinDumpSize << false << false;
+        QTest::newRow("model panels: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << kFamilyMinDumpSize << true
+                                                 << true;
+        QTest::newRow("model panels: one byte short")
+            << stateDump({{0, 2}}, 0, 0, 109) << kFamilyMinDumpSize << false << false;
         QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160, {{18, 2}}) << k4kMinDumpSize << false << true;
         QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false << true;
         QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false << false;
@@ -213,7 +257,9 @@ private slots:
         QTest::newRow("HDR configuration bits") << with(92, 4) << QList<int>{HdrCfg};
         QTest::newRow("one wipe group") << with(20, 5) << QList<int>{Transition};
         QTest::newRow("chroma on, within the function group") << with(51, 1) << QList<int>{Function};
-        QTest::newRow("unread byte r3") << with(3, 9) << QList<int>{};
+        QTest::newRow("CH1 on r3") << with(3, 1) << QList<int>{Ch1On};
+        QTest::newRow("MASTER on r9") << with(9, 1) << QList<int>{MasterOn};
+        QTest::newRow("unread byte r37") << with(37, 9) << QList<int>{};
         QTest::newRow("F7 mode") << with(115, 1) << QList<int>{F7Mode};
     }
     void changed()
@@ -245,15 +291,28 @@ private slots:
         QTest::addColumn<int>("lever");  // -1: the lever stays
         QTest::addColumn<bool>("autoLit");
         QTest::addColumn<bool>("upLit");
+        QTest::addColumn<bool>("family");
+        QTest::addColumn<bool>("showsAuto");
         using EditionFrames::tbar;
-        QTest::newRow("forward 64") << tbar(0, 64) << true << 64 << true << false;
-        QTest::newRow("reverse 10") << tbar(1, 10) << true << 117 << true << true;
-        QTest::newRow("forward end") << tbar(0, 0x80) << true << 127 << false << false;
-        QTest::newRow("reverse 0xFF") << tbar(1, 0xFF) << true << 0 << false << true;
-        QTest::newRow("forward 0") << tbar(0, 0) << true << 0 << false << false;
-        QTest::newRow("direction 2") << tbar(2, 0x10) << true << -1 << true << true;
-        QTest::newRow("21 bytes") << EditionFrames::reply(0x82, 21, {{18, 0}}) << false << -1 << false << false;
-        QTest::newRow("type 0x83") << EditionFrames::reply(0x83, 23, {{19, 0x10}}) << false << -1 << false << false;
+        const bool edition = false, family = true;
+        QTest::newRow("forward 64") << tbar(0, 64) << true << 64 << true << false << edition << true;
+        QTest::newRow("reverse 10") << tbar(1, 10) << true << 117 << true << true << edition << true;
+        QTest::newRow("forward end") << tbar(0, 0x80) << true << 127 << false << false << edition << true;
+        QTest::newRow("reverse 0xFF") << tbar(1, 0xFF) << true << 0 << false << true << edition << true;
+        QTest::newRow("forward 0") << tbar(0, 0) << true << 0 << false << false << edition << true;
+        QTest::newRow("forward 127") << tbar(0, 127) << true << 127 << false << false << edition << true;
+        QTest::newRow("direction 2") << tbar(2, 0x10) << true << -1 << true << true << edition << true;
+        QTest::newRow("21 bytes") << EditionFrames::reply(0x82, 21, {{18, 0}}) << false << -1 << false << false
+                                  << edition << true;
+        QTest::newRow("type 0x83") << EditionFrames::reply(0x83, 23, {{19, 0x10}}) << false << -1 << false << false
+                                   << edition << true;
+        // The model panels: 0 moves nothing, 1..127 light AUTO, 128 and above are the end.
+        QTest::newRow("family: reverse 30") << tbar(1, 30) << true << 97 << true << true << family << true;
+        QTest::newRow("family: forward 127") << tbar(0, 127) << true << 127 << true << false << family << true;
+        QTest::newRow("family: forward 128") << tbar(0, 128) << true << 127 << false << false << family << true;
+        QTest::newRow("family: reverse 200") << tbar(1, 200) << true << 0 << false << true << family << true;
+        QTest::newRow("family: forward 0") << tbar(0, 0) << true << -1 << false << false << family << true;
+        QTest::newRow("family: direction 2") << tbar(2, 30) << true << -1 << false << true << family << false;
     }
     void tbar()
     {
@@ -262,15 +321,19 @@ private slots:
         QFETCH(int, lever);
         QFETCH(bool, autoLit);
         QFETCH(bool, upLit);
+        QFETCH(bool, family);
+        QFETCH(bool, showsAuto);
         ExactBuffer buf(reply);
         TbarReport t;
-        QCOMPARE(readTbarReport(buf.view(), t), valid);
+        QCOMPARE(readTbarReport(buf.view(), t, family ? TbarRule::Family : TbarRule::Edition), valid);
         if (!valid)
             return;
         QCOMPARE(t.moves, lever >= 0);
         if (t.moves)
             QCOMPARE(t.lever, lever);
-        QCOMPARE(t.autoLit, autoLit);
+        QCOMPARE(t.showsAuto, showsAuto);
+        if (t.showsAuto)
+            QCOMPARE(t.autoLit, autoLit);
         QCOMPARE(t.upLit, upLit);
     }
 
@@ -285,18 +348,10 @@ private slots:
     void applier()
     {
         QFETCH(bool, withCamera);
-        zvInitResources();
-        DEV_CHILD_TYPE = 0x28;
-        onlyFun fun;
-        PIP_PAGE pip{nullptr, &fun};
-        POP_PAGE pop{nullptr, &fun};
-        KEY_PAGE luma{nullptr, &fun, QStringLiteral("Luma Key")}, chroma{nullptr, &fun, QStringLiteral("Chroma Key")};
-        PATTERN_PAGE pattern{nullptr, &fun};
-        CAM_PAGE cam{nullptr, &fun};
-        MainMenu menu{nullptr, &fun};
-        AUDIO_PAGE audio{nullptr, &fun};
-        const RecordTargets to{&fun, &pip, &pop, &luma, &chroma, &pattern, withCamera ? &cam : nullptr,
-                               &menu, &audio, withCamera};
+        const Windows w(0x28, QStringLiteral("Luma Key"), QStringLiteral("Chroma Key"));
+        const RecordTargets to = w.targets(withCamera);
+        onlyFun& fun = *w.fun;
+        CAM_PAGE& cam = *w.cam;
         QList<int> pgm;
         PanelFields fields;
         fields.pgm = [&pgm](quint8 v) { pgm << v; };
@@ -321,6 +376,43 @@ private slots:
         applyRecord(third.record, changedGroups(third, &second), fields, to);
         QCOMPARE(address(), QStringLiteral("8"));
         QCOMPARE(int(fun.f7Mode()), 1);
+    }
+
+    // The model panels' applier: the channel keys follow the audio mode they are reset by, and
+    // neither the HDR byte nor the settings window's microphone entry is touched.
+    void familyApplier()
+    {
+        const Windows w(105, QStringLiteral("LUMA"), QStringLiteral("CHROMA"));
+        RecordTargets to = w.targets(true);
+        to.readsF7Mode = false;
+        MainMenu& menu = *w.menu;
+        to.readsHdr = false;
+        to.menuShowsMic = false;
+        QStringList order;
+        PanelFields fields;
+        auto log = [&order](const char* name) { return [&order, name](quint8 v) { order << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(v); }; };
+        fields.audioMode = log("mode");
+        fields.ch1On = log("ch1");
+        fields.ch1Level = log("ch1 level");
+        fields.ch2On = log("ch2");
+        fields.ch2Level = log("ch2 level");
+        fields.masterOn = log("master");
+        fields.master = log("master level");
+        auto* mic = menu.findChild<QSpinBox*>(QStringLiteral("spinBoxMIC"));
+        auto* hdr = menu.findChild<QComboBox*>(QStringLiteral("comboBoxHDR_CFG"));
+        QVERIFY(mic && hdr);
+        const int micBefore = mic->value();
+        const int hdrBefore = hdr->currentIndex();
+        DevStateGuard guard;
+        const StateDump d = decoded(EditionFrames::stateDump(
+            {{2, 1}, {3, 1}, {5, 40}, {6, 0}, {8, 60}, {9, 1}, {10, 80}, {71, 5}, {91, 30}, {92, 0x05}}, 0, 0, 111),
+            kFamilyMinDumpSize);
+        applyRecord(d.record, d.record.present, fields, to);
+        QCOMPARE(order, QStringList({"mode 1", "ch1 1", "ch1 level 40", "ch2 0", "ch2 level 60", "master 1",
+                                     "master level 80"}));
+        QCOMPARE(mic->value(), micBefore);
+        QCOMPARE(hdr->currentIndex(), hdrBefore);
+        QCOMPARE(w.cam->findChild<QLineEdit*>()->text(), QStringLiteral("5"));
     }
 };
 

@@ -16,7 +16,7 @@ constexpr GroupBytes one(quint8 r, quint8 mask = 0xFF) { return {{r}, 1, mask}; 
 constexpr GroupBytes pair(quint8 r) { return {{r, quint8(r + 1)}, 2, 0xFF}; }
 
 constexpr std::array<GroupBytes, GroupCount> kGroups = {{
-    one(0), one(1), one(2), one(4), one(5), one(7), one(8), one(10), one(38),
+    one(0), one(1), one(2), one(3), one(4), one(5), one(6), one(7), one(8), one(9), one(10), one(38),
     {{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 12, 0xFF},
     one(23),
     {{24, 40, 50, 51, 57}, 5, 0xFF},
@@ -61,10 +61,13 @@ bool readRecord(const QByteArray& reply, int minSize, Record& r)
     r.pgm = rb(reply, 0);
     r.pvw = rb(reply, 1);
     r.audioMode = rb(reply, 2);
+    r.ch1On = rb(reply, 3);
     r.ch1Source = rb(reply, 4);
     r.ch1Level = rb(reply, 5);
+    r.ch2On = rb(reply, 6);
     r.ch2Source = rb(reply, 7);
     r.ch2Level = rb(reply, 8);
+    r.masterOn = rb(reply, 9);
     r.master = rb(reply, 10);
     for (int i = 0; i < 12; ++i)
         r.transition[size_t(i)] = rb(reply, 11 + i);

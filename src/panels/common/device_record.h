@@ -2,9 +2,10 @@
 // The switcher's state dump (reply type 0x0A): the record from reply byte 18
 // on, and the record/stream status word and byte near the frame's end.
 //
-// Both edition panels read the same record; each applies only the fields it
-// shows. A field group counts as changed when any of its bytes differs from
-// the previous dump, so a repeated dump touches nothing.
+// Every panel reads the same record; each applies only the fields it shows.
+// A field group counts as changed when any of its bytes differs from the
+// previous dump, so an edition panel's repeated dump touches nothing (the
+// model panels apply every field of every dump).
 
 #include "bytes.h"
 
@@ -21,10 +22,12 @@ constexpr int kRecordStart = 18;
 // to reply byte 133 (F7 mode), the 4K panel up to byte 110 (HDR).
 constexpr int kVyMinDumpSize = 134;
 constexpr int k4kMinDumpSize = 111;
+// The model panels read up to reply byte 109 (microphone volume).
+constexpr int kFamilyMinDumpSize = 110;
 
 // Field groups, in the order the panels apply them.
 enum Group : int {
-    Pgm, Pvw, AudioMode, Ch1Source, Ch1Level, Ch2Source, Ch2Level, Master, Mute,
+    Pgm, Pvw, AudioMode, Ch1On, Ch1Source, Ch1Level, Ch2On, Ch2Source, Ch2Level, MasterOn, Master, Mute,
     Transition, Ftb, Function,
     PipBorderOn, PipBorderColor, PipBorderWidth, PipSize, PipHPos, PipVPos,
     Still, Rate,
@@ -48,7 +51,8 @@ struct Pair16 {
 
 struct Record {
     quint8 pgm = 0, pvw = 0, audioMode = 0;
-    quint8 ch1Source = 0, ch1Level = 0, ch2Source = 0, ch2Level = 0, master = 0, mute = 0;
+    quint8 ch1On = 0, ch1Source = 0, ch1Level = 0, ch2On = 0, ch2Source = 0, ch2Level = 0;
+    quint8 masterOn = 0, master = 0, mute = 0;
     std::array<quint8, 12> transition{};  // kind, current effect, groups 1..10
     quint8 ftb = 0;
     quint8 pipOn = 0, popOn = 0, lumaOn = 0, chromaOn = 0, patternOn = 0;

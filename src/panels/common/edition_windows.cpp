@@ -12,15 +12,22 @@
 
 void EditionWindows::create(onlyFun* fun, QWidget* pagesParent)
 {
+    create(fun, pagesParent, lumaKeyName(), chromaKeyName(), true);
+}
+
+void EditionWindows::create(onlyFun* fun, QWidget* pagesParent, const QString& lumaName, const QString& chromaName,
+                            bool withSource)
+{
     pip = new PIP_PAGE(pagesParent, fun);
     pop = new POP_PAGE(pagesParent, fun);
-    luma = new KEY_PAGE(pagesParent, fun, lumaKeyName());
-    chroma = new KEY_PAGE(pagesParent, fun, chromaKeyName());
+    luma = new KEY_PAGE(pagesParent, fun, lumaName);
+    chroma = new KEY_PAGE(pagesParent, fun, chromaName);
     pattern = new PATTERN_PAGE(pagesParent, fun);
     cam = new CAM_PAGE(pagesParent, fun);
     audio = new AUDIO_PAGE(pagesParent, fun);
     menu = new MainMenu(nullptr, fun);
-    source = new SOURCE_PAGE(pagesParent, fun);
+    if (withSource)
+        source = new SOURCE_PAGE(pagesParent, fun);
 }
 
 void EditionWindows::deleteWindows()

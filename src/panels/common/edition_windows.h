@@ -1,5 +1,7 @@
 #pragma once
-// The settings windows an edition panel owns, all driving its controller.
+// The settings windows a panel owns, all driving its controller.
+
+#include <QString>
 
 class AUDIO_PAGE;
 class CAM_PAGE;
@@ -24,7 +26,11 @@ struct EditionWindows {
     SOURCE_PAGE* source = nullptr;
 
     // The pages get pagesParent (the panel, or none); the settings menu is always a window of its own.
+    // The key pages are named as the edition panels name them, and the source page is made.
     void create(onlyFun* fun, QWidget* pagesParent);
+    // The same with the key pages' names given; the source page only when asked for.
+    void create(onlyFun* fun, QWidget* pagesParent, const QString& lumaName, const QString& chromaName,
+                bool withSource);
     // Deletes those without a parent, in the order they were made.
     void deleteWindows();
 };

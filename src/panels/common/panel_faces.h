@@ -37,7 +37,8 @@ struct Face {
     FaceRule rule;
     QString unlit;  // picture path, ":/images/..."
     QString lit;
-    // Appended to the picture rule of each state; empty on the newer panels.
+    // Appended to the picture rule of each state: the older panels' frame
+    // rule, the model panels' colour suffix; empty on the edition panels.
     QString unlitFrame = QString();
     QString litFrame = QString();
     // The lit state's spelling where it differs from `rule`.

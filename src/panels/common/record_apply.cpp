@@ -13,7 +13,7 @@
 
 namespace DevState {
 
-bool readTbarReport(const QByteArray& reply, TbarReport& out)
+bool readTbarReport(const QByteArray& reply, TbarReport& out, TbarRule rule)
 {
     constexpr int kTbarType = 0x82;
     constexpr int kMinSize = 22;
@@ -27,6 +27,12 @@ bool readTbarReport(const QByteArray& reply, TbarReport& out)
     out.upLit = out.direction != 0;
     out.moves = out.direction <= 1;
     out.lever = out.direction == 1 ? 127 - out.position : out.position;
+    if (rule == TbarRule::Family) {
+        const bool known = out.direction <= 1;
+        out.moves = known && p != 0;
+        out.showsAuto = known;
+        out.autoLit = known && p != 0 && !end;
+    }
     return true;
 }
 
@@ -41,10 +47,13 @@ void applyRecord(const Record& r, const Groups& which, const PanelFields& panel,
     show(Pgm, panel.pgm, r.pgm);
     show(Pvw, panel.pvw, r.pvw);
     show(AudioMode, panel.audioMode, r.audioMode);
+    show(Ch1On, panel.ch1On, r.ch1On);
     if (has(Ch1Source)) to.fun->set_CH1_Style(r.ch1Source);
     show(Ch1Level, panel.ch1Level, r.ch1Level);
+    show(Ch2On, panel.ch2On, r.ch2On);
     if (has(Ch2Source)) to.fun->set_CH2_Style(r.ch2Source);
     show(Ch2Level, panel.ch2Level, r.ch2Level);
+    show(MasterOn, panel.masterOn, r.masterOn);
     show(Master, panel.master, r.master);
     show(Mute, panel.mute, r.mute);
     if (has(Transition)) {
@@ -103,9 +112,9 @@ void applyRecord(const Record& r, const Groups& which, const PanelFields& panel,
     if (has(FanSpeed)) to.menu->set_fanSpeed_Value(r.fanSpeed.hi(), r.fanSpeed.lo());
     if (has(AudioDelay)) to.menu->set_AudioDelay_Value(r.audioDelay);
     if (has(LineGain)) to.menu->set_LineGain_Value(r.lineGain);
-    if (has(HdrOn)) to.fun->setHDR_ON_Style(r.hdrOn());
-    if (has(HdrCfg)) to.menu->set_HDR_ON_Value(r.hdrCfg());
-    if (has(MicVolume)) to.menu->set_MIC_Value(r.micVolume);
+    if (to.readsHdr && has(HdrOn)) to.fun->setHDR_ON_Style(r.hdrOn());
+    if (to.readsHdr && has(HdrCfg)) to.menu->set_HDR_ON_Value(r.hdrCfg());
+    if (to.menuShowsMic && has(MicVolume)) to.menu->set_MIC_Value(r.micVolume);
     if (has(LineGain)) to.audio->set_LineGain_Value(r.lineGain);
     if (has(MicVolume)) to.audio->set_MicVolume_Value(r.micVolume);
     if (has(MicHpf)) to.audio->set_MicHPFS_Value(r.micHpf);

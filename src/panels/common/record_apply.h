@@ -1,7 +1,7 @@
 #pragma once
 // Applies a decoded state record to a panel, its controller and its settings
-// windows, group by group in the one order both edition panels share. Each
-// panel says only how it shows its own keys and which optional parts it has.
+// windows, group by group in the one order every panel shares. Each panel
+// says only how it shows its own keys and which optional parts it has.
 
 #include "device_record.h"
 #include "edition_windows.h"
@@ -12,12 +12,14 @@ namespace DevState {
 
 // The panel's own faces and faders; an empty function leaves that field alone.
 struct PanelFields {
-    std::function<void(quint8)> pgm, pvw, audioMode, ch1Level, ch2Level, master, mute, ftb, still, rate;
+    std::function<void(quint8)> pgm, pvw, audioMode, ch1On, ch1Level, ch2On, ch2Level, masterOn, master, mute, ftb,
+        still, rate;
 };
 
 // Where the rest of the record goes. A panel without a camera section leaves
 // cam null (the camera fields are then not read), and only a panel whose F7
-// key is the key-page key reads the F7 mode.
+// key is the key-page key reads the F7 mode. The model panels read neither
+// the HDR byte nor give the settings window the microphone volume.
 struct RecordTargets {
     onlyFun* fun = nullptr;
     PIP_PAGE* pip = nullptr;
@@ -29,6 +31,8 @@ struct RecordTargets {
     MainMenu* menu = nullptr;
     AUDIO_PAGE* audio = nullptr;
     bool readsF7Mode = false;
+    bool readsHdr = true;
+    bool menuShowsMic = true;
 };
 
 // The T-bar position report (type 0x82, at least 22 bytes): direction at 18,
@@ -38,10 +42,16 @@ struct TbarReport {
     quint8 position = 0;  // 0..127
     bool autoLit = false; // the lever stands between its ends
     bool upLit = false;   // the upper direction lamp; the lower one shows the opposite
-    bool moves = false;   // direction 0 or 1 moves the lever to `lever`
+    bool moves = false;   // the lever goes to `lever`
+    bool showsAuto = true; // autoLit applies; false leaves the AUTO lamp as it is
     int lever = 0;
 };
-bool readTbarReport(const QByteArray& reply, TbarReport& out);
+// Edition: direction 0 or 1 moves the lever, to 0 for position 0; AUTO is lit
+// strictly between the ends. Family (the model panels): position 0 moves
+// nothing and unlights AUTO, 1..127 move the lever and light AUTO, 128 and
+// above put it at its end unlit; any other direction changes nothing.
+enum class TbarRule { Edition, Family };
+bool readTbarReport(const QByteArray& reply, TbarReport& out, TbarRule rule = TbarRule::Edition);
 
 // Applies the groups in `which`; the caller holds the device-state guard.
 void applyRecord(const Record& r, const Groups& which, const PanelFields& panel, const RecordTargets& to);

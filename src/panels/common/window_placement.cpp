@@ -40,6 +40,14 @@ void toggleSettings(QWidget* panel, QWidget* settings)
     }
 }
 
+void toggleSettingsWindow(QWidget* settings)
+{
+    if (settings->isActiveWindow())
+        settings->close();
+    else
+        settings->show();
+}
+
 void backFromSettings(QWidget* panel, QWidget* settings)
 {
     settings->close();

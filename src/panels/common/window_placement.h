@@ -27,6 +27,10 @@ void showCentred(QWidget* w);
 // that window when it is the active one.
 void toggleSettings(QWidget* panel, QWidget* settings);
 
+// A SET key that leaves the panel in place: closes the settings window when
+// it is the active one, else shows it.
+void toggleSettingsWindow(QWidget* settings);
+
 // Back from the settings window: closes it and shows the panel again, centred.
 void backFromSettings(QWidget* panel, QWidget* settings);
 

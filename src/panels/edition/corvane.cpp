@@ -288,11 +288,7 @@ void Corvane::init_connect()
     byId(m_grpFunction, f, &onlyFun::m_on_btnGrp_Function_clicked);
     connect(f, &onlyFun::set_Function_EnableSignals, this, &Corvane::set_Function_Enable);
     connect(ui->btn_auto, &QPushButton::clicked, f, &onlyFun::m_on_btnAuto_clicked);
-    connect(f, &onlyFun::m_on_Style_btnAuto, this, [this](bool b) {
-        on_Style_btnAuto(b);
-        ui->btn_cut->setEnabled(!b);
-        ui->btn_auto->setEnabled(!b);
-    }, Qt::DirectConnection);
+    PanelWiring::connectAutoLock(f, this, this, &Corvane::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
     connect(f, &onlyFun::setlightStyle, this, [this](bool b) {
         on_Style_label_lightUP(b);
         on_Style_label_lightDown(!b);
@@ -306,11 +302,7 @@ void Corvane::init_connect()
     connect(this, &Corvane::show_mic_cfg, m_pages.audio, &AUDIO_PAGE::show_mic_cfg_slots);
     connect(ui->btn_F8, &QPushButton::clicked, f, &onlyFun::m_on_btn_hdr_on_clicked);
     connect(f, &onlyFun::setHDR_ON_EnableSignals, this, &Corvane::on_Style_btnF8);
-    connect(f, &onlyFun::getDateSignals, this, &Corvane::getDate);
-    connect(f, &onlyFun::getTXSliderDateSignals, this, &Corvane::getTXSliderDate);
-    connect(f, &onlyFun::getPOPWinStateSignals, this, &Corvane::getPOPWinState);
-    connect(f, &onlyFun::getDevVersionStateSignals, this, &Corvane::getDevVersionState);
-    connect(f, &onlyFun::ExitSignals, this, &Corvane::ExitSignals);
+    PanelWiring::connectReplies(f, this);
     connect(m_pages.menu, &MainMenu::goBack, this, &Corvane::do_btnBack_clicked);
 }
 

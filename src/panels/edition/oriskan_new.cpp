@@ -280,12 +280,8 @@ void Oriskan_NEW::init_connect()
     connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, this, &Oriskan_NEW::set_TRANSITONS_Style);
     connect(f, &onlyFun::Send_Trans_Style, this, &Oriskan_NEW::set_Trans_Style);
     connect(f, &onlyFun::set_Function_EnableSignals, this, &Oriskan_NEW::set_Function_Enable);
-    connect(f, &onlyFun::m_on_Style_btnAuto, this, [this](bool b) {
-        on_Style_btnAuto(b);
-        // CUT and AUTO wait while the operator holds the T-bar between its ends.
-        ui->btn_cut->setEnabled(!b);
-        ui->btn_auto->setEnabled(!b);
-    });
+    // CUT and AUTO wait while the operator holds the T-bar between its ends.
+    PanelWiring::connectAutoLock(f, this, this, &Oriskan_NEW::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
     connect(f, &onlyFun::setlightStyle, this, [this](bool b) {
         on_Style_label_lightUP(b);
         on_Style_label_lightDown(!b);
@@ -294,11 +290,7 @@ void Oriskan_NEW::init_connect()
     connect(f, &onlyFun::m_on_Style_btnRec_Signals, this, &Oriskan_NEW::set_Rec_Enable);
     connect(f, &onlyFun::m_on_Style_btnPause_Signals, this, &Oriskan_NEW::on_Style_btnF5);
     connect(f, &onlyFun::m_on_Style_btnStream_Signals, this, &Oriskan_NEW::on_Style_btnF6);
-    connect(f, &onlyFun::getDateSignals, this, &Oriskan_NEW::getDate);
-    connect(f, &onlyFun::getTXSliderDateSignals, this, &Oriskan_NEW::getTXSliderDate);
-    connect(f, &onlyFun::getPOPWinStateSignals, this, &Oriskan_NEW::getPOPWinState);
-    connect(f, &onlyFun::getDevVersionStateSignals, this, &Oriskan_NEW::getDevVersionState);
-    connect(f, &onlyFun::ExitSignals, this, &Oriskan_NEW::ExitSignals);
+    PanelWiring::connectReplies(f, this);
     connect(m_pages.menu, &MainMenu::goBack, this, &Oriskan_NEW::do_btnBack_clicked);
     connect(this, &Oriskan_NEW::show_lnge_cfg, m_pages.audio, &AUDIO_PAGE::show_lnge_cfg_slots);
     connect(this, &Oriskan_NEW::show_mic_cfg, m_pages.audio, &AUDIO_PAGE::show_mic_cfg_slots);

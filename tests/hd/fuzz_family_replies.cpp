@@ -1,0 +1,29 @@
+// The model panels' reply decoders fed arbitrary datagrams: nothing may read
+// outside the datagram, whatever its length, type or length field. The first
+// byte picks the slot (bits 0..1), whether the datagram carries that slot's
+// type (bit 2) and the panel (the rest, over the panels listed).
+
+#include "druvela.h"
+#include "fuzz_panel.h"
+
+namespace {
+
+using Feed = void (*)(int kind, const uint8_t* data, size_t size, bool ownType);
+
+// The family's panels as they are built; each is made once, on its model's type.
+const Feed kPanels[] = {
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        fuzzReply(fuzzPanel<Druvela>(105), kind, data, size, ownType);
+    },
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 1 || size > 1 + 1056)
+        return 0;
+    const size_t panel = size_t(data[0] >> 3) % (sizeof(kPanels) / sizeof(kPanels[0]));
+    kPanels[panel](data[0] & 0x03, data + 1, size - 1, (data[0] & 0x04) != 0);
+    return 0;
+}
