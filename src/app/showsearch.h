@@ -39,6 +39,8 @@ public:
     void setVenadroUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     // The hidden "Pelimor" radio button's.
     void setPelimorUI();
+    // Dormant: no control of this window calls it.
+    void setDruvelaUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void showSearchPage();
 
     // Places a window at the centre of the primary screen's available area,

@@ -2,12 +2,14 @@
 // the network card its request goes out on. Runs in a namespace of its own.
 
 #include "discovery_answer.h"
+#include "druvela.h"
 #include "groupbox_right.h"
 #include "image_button.h"
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "showsearch.h"
 #include "switcher_data.h"
+#include "widget_events.h"
 #include "window_placement.h"
 #include "zv_resources.h"
 
@@ -119,6 +121,8 @@ private slots:
     void dormantOpener_data();
     void dormantOpener();
     void modalDormantOpener();
+    void druvelaOpener_data();
+    void druvelaOpener();
     void cardsAreChosenAndSearchedOn();
 };
 
@@ -295,6 +299,59 @@ void tst_search::modalDormantOpener()
     QVERIFY(controller.isNull());
     QVERIFY(win.w.isVisible());
     QCOMPARE(win.list->count(), 0);
+}
+
+void tst_search::druvelaOpener_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::newRow("the panel's end signal") << false;
+    QTest::newRow("a device that never answers") << true;
+}
+
+// The Druvela panel's opener: shown with the program's icon where the toolkit
+// puts it, the search hidden; its end closes and deletes it (controller and
+// heartbeat with it) and brings the search back, empty and searching.
+void tst_search::druvelaOpener()
+{
+    QFETCH(bool, silent);
+    Window win;
+    win.w.show();
+    win.store({kVy});
+    QStringList boxes;
+    QTimer watch;
+    watchBoxes(watch, [&boxes](QMessageBox* box) {
+        boxes << box->windowTitle() + QLatin1Char('/') + box->text();
+        box->done(QMessageBox::Ok);
+    });
+    // On loopback the controller hears its own heartbeat; an address without a route stays silent.
+    const QString device = silent ? QStringLiteral("192.0.2.77") : QStringLiteral("127.0.0.2");
+    win.w.setDruvelaUI(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+    QCOMPARE(openPanels(), QStringList{"Druvela"});
+    QPointer<Druvela> panel;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<Druvela*>(w))
+            panel = d;
+    QVERIFY(panel);
+    QVERIFY(!win.w.isVisible());
+    QCOMPARE(panel->windowIcon().pixmap(64).toImage(),
+             QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")).pixmap(64).toImage());
+    QPointer<onlyFun> controller = panel->controller();
+    QVERIFY(controller->heartbeatRunning());
+    if (silent) {
+        // The controller's check finds no answer after 5 s and says so.
+        QTRY_VERIFY_WITH_TIMEOUT(win.w.isVisible(), 20000);
+        QCOMPARE(boxes, QStringList{"Warning/Device offline"});
+    } else {
+        emit controller->ExitSignals();
+        QVERIFY(boxes.isEmpty());
+    }
+    QVERIFY(win.w.isVisible());
+    QVERIFY(!panel || !panel->isVisible());
+    QCOMPARE(win.list->count(), 0);
+    QCOMPARE(win.switcher->DevInfo_DATA_IDX(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(panel.isNull());
+    QVERIFY(controller.isNull());
 }
 
 // Two veth pairs in the test's own namespace: zvt0/zvt1 up with an address each in different
