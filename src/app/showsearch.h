@@ -34,13 +34,12 @@ public:
 
     void setOriskanUI_NEW(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setCorvaneUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
-    // Dormant: no control of this window calls these two.
+    // Dormant: no control of this window calls these.
     void setQuilletUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setVenadroUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setDruvelaUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     // The hidden "Pelimor" radio button's.
     void setPelimorUI();
-    // Dormant: no control of this window calls it.
-    void setDruvelaUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void showSearchPage();
 
     // Places a window at the centre of the primary screen's available area,

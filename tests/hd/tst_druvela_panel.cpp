@@ -68,7 +68,6 @@ private:
                                  "endOfRunForwardedAndCloseOnlyHides", "formAndConstruction"}};
     QScopedPointer<SwitcherWire> m_device;
     QPointer<Druvela>& m_panel = m_rig.panel;
-    QTimer m_boxes;
 
     QPushButton* key(const char* name) const { return m_rig.w(name); }
     QString styleOf(const char* name) const { return m_rig.face(name); }
@@ -124,13 +123,8 @@ private slots:
         zvInitResources();
         qRegisterMetaType<uint8_t>("uint8_t");
         m_device.reset(m_rig.wire = new SwitcherWire);
+        // The heartbeat is answered; any message box would fail the test (the rig's box watcher).
         QVERIFY(m_device->isBound());
-        // The heartbeat is answered: any message box here is a fault.
-        watchBoxes(m_boxes, [](QMessageBox* box) {
-            const QString text = box->text();
-            box->done(QMessageBox::Ok);
-            QFAIL(qPrintable(QStringLiteral("unexpected message box: ") + text));
-        });
     }
     void init()
     {
@@ -177,8 +171,8 @@ private slots:
         for (const char* n : {"btn_ch1", "btn_ch2", "btn_src1", "btn_src2", "btn_1", "btn_6", "btn_z_add"})
             QVERIFY2(!key(n)->isEnabled(), n);
         QVERIFY(key("btn_master")->isEnabled());
-        QCOMPARE(styleOf("btn_null1"), face('a', ":/images/Druvela/white/NULL.bmp"));
-        QCOMPARE(styleOf("btn_null4"), face('a', ":/images/Druvela/white/EXIT.bmp"));
+        QCOMPARE(styleOf("btn_null1"), face('c', ":/images/Druvela/white/NULL.bmp"));
+        QCOMPARE(styleOf("btn_null4"), face('c', ":/images/Druvela/white/EXIT.bmp"));
         QCOMPARE(styleOf("btnGroup4"), sfx("white", 4, 39));
         // The key windows carry names the controller's key rules ignore; the last one made is kept.
         QCOMPARE(fun()->keyName(), QStringLiteral("CHROMA"));
@@ -268,7 +262,7 @@ private slots:
         row("CH1 locked in AFV", "btn_ch1", "afv", frames({}), "");
         row("SRC2 locked in AFV", "btn_src2", "afv", frames({}), "");
         row("SYNC. STATUS", "btn_ds", "", frames({command(0x0A)}), "");
-        row("keys without a function", "btn_null2", "", frames({}), "a:/images/Druvela/white/NULL.bmp");
+        row("keys without a function", "btn_null2", "", frames({}), "c:/images/Druvela/white/NULL.bmp");
     }
     void keyPresses()
     {

@@ -75,8 +75,8 @@ void Druvela::init_button_style()
     m_kit.setBottomBar(ui->btnSet, ui->btn_ds, ui->btn_exit, ui->label_version);
     init_faces();
     for (QWidget* unused : {ui->btn_null1, ui->btn_null2, ui->btn_null3})
-        m_kit.setPlainFace(unused, FaceRule::Image, QStringLiteral(":/images/Druvela/white/NULL.bmp"));
-    m_kit.setPlainFace(ui->btn_null4, FaceRule::Image, QStringLiteral(":/images/Druvela/white/EXIT.bmp"));
+        m_kit.setPlainFace(unused, FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/NULL.bmp"));
+    m_kit.setPlainFace(ui->btn_null4, FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/EXIT.bmp"));
 
     on_Style_btnSRC1(false);
     on_Style_btnSRC2(false);
