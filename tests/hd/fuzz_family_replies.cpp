@@ -5,6 +5,7 @@
 
 #include "druvela.h"
 #include "fuzz_panel.h"
+#include "kavrelo.h"
 
 namespace {
 
@@ -14,6 +15,9 @@ using Feed = void (*)(int kind, const uint8_t* data, size_t size, bool ownType);
 const Feed kPanels[] = {
     [](int kind, const uint8_t* data, size_t size, bool ownType) {
         fuzzReply(fuzzPanel<Druvela>(105), kind, data, size, ownType);
+    },
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        fuzzReply(fuzzPanel<Kavrelo>(105), kind, data, size, ownType);
     },
 };
 

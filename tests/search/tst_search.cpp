@@ -3,6 +3,7 @@
 
 #include "discovery_answer.h"
 #include "druvela.h"
+#include "kavrelo.h"
 #include "groupbox_right.h"
 #include "image_button.h"
 #include "model_tables.h"
@@ -304,16 +305,19 @@ void tst_search::modalDormantOpener()
 void tst_search::druvelaOpener_data()
 {
     QTest::addColumn<bool>("silent");
-    QTest::newRow("the panel's end signal") << false;
-    QTest::newRow("a device that never answers") << true;
+    QTest::addColumn<QString>("model");
+    QTest::newRow("the panel's end signal") << false << QStringLiteral("Druvela");
+    QTest::newRow("a device that never answers") << true << QStringLiteral("Druvela");
+    QTest::newRow("Kavrelo: the panel's end signal") << false << QStringLiteral("Kavrelo");
 }
 
-// The Druvela panel's opener: shown with the program's icon where the toolkit
+// The model panels' openers: shown with the program's icon where the toolkit
 // puts it, the search hidden; its end closes and deletes it (controller and
 // heartbeat with it) and brings the search back, empty and searching.
 void tst_search::druvelaOpener()
 {
     QFETCH(bool, silent);
+    QFETCH(QString, model);
     Window win;
     win.w.show();
     win.store({kVy});
@@ -325,18 +329,19 @@ void tst_search::druvelaOpener()
     });
     // On loopback the controller hears its own heartbeat; an address without a route stays silent.
     const QString device = silent ? QStringLiteral("192.0.2.77") : QStringLiteral("127.0.0.2");
-    win.w.setDruvelaUI(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
-    QCOMPARE(openPanels(), QStringList{"Druvela"});
-    QPointer<Druvela> panel;
+    const auto open = model == QLatin1String("Kavrelo") ? &showsearch::setKavreloUI : &showsearch::setDruvelaUI;
+    (win.w.*open)(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+    QCOMPARE(openPanels(), QStringList{model});
+    QPointer<QWidget> panel;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<Druvela*>(w))
-            panel = d;
+        if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w))
+            panel = w;
     QVERIFY(panel);
     QVERIFY(!win.w.isVisible());
     QCOMPARE(panel->windowIcon().pixmap(64).toImage(),
              QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")).pixmap(64).toImage());
-    QPointer<onlyFun> controller = panel->controller();
-    QVERIFY(controller->heartbeatRunning());
+    QPointer<onlyFun> controller = panel->findChild<onlyFun*>();
+    QVERIFY(controller && controller->heartbeatRunning());
     if (silent) {
         // The controller's check finds no answer after 5 s and says so.
         QTRY_VERIFY_WITH_TIMEOUT(win.w.isVisible(), 20000);

@@ -65,6 +65,13 @@ const QMap<QString, Field> kFields = {
     {"hdrOn", [](const Record& r) { return r.hdrOn(); }},
     {"hdrCfg", [](const Record& r) { return r.hdrCfg(); }},
     {"f7Mode", [](const Record& r) { return r.f7Mode; }},
+    {"ch3On", [](const Record& r) { return r.ch3On; }},
+    {"ch3Source", [](const Record& r) { return r.ch3Source; }},
+    {"ch3Level", [](const Record& r) { return r.ch3Level; }},
+    {"gotoPreset", [](const Record& r) { return r.presets[2]; }},
+    {"groupSwitch", [](const Record& r) { return r.groupSwitch; }},
+    {"aux", [](const Record& r) { return r.aux; }},
+    {"auxPvw", [](const Record& r) { return r.auxPvw; }},
 };
 
 // A controller and every settings window a record reaches, on one model type.
@@ -124,6 +131,13 @@ private slots:
         QTest::newRow("HDR on is bit 0") << Bytes{{92, 0x05}} << "hdrOn" << 1;
         QTest::newRow("HDR configuration is the rest") << Bytes{{92, 0x05}} << "hdrCfg" << 2;
         QTest::newRow("F7 mode at reply byte 133") << Bytes{{115, 2}} << "f7Mode" << 2;
+        QTest::newRow("CH3 on at byte 111") << Bytes{{93, 1}, {92, 7}} << "ch3On" << 1;
+        QTest::newRow("SRC3 code at byte 112") << Bytes{{94, 0x21}} << "ch3Source" << 0x21;
+        QTest::newRow("CH3 level at byte 113") << Bytes{{95, 60}, {96, 1}} << "ch3Level" << 60;
+        QTest::newRow("GOTO PRESET at byte 116") << Bytes{{98, 1}, {97, 0}} << "gotoPreset" << 1;
+        QTest::newRow("group switch at byte 117") << Bytes{{99, 1}} << "groupSwitch" << 1;
+        QTest::newRow("AUX at byte 118") << Bytes{{100, 1}, {101, 4}} << "aux" << 1;
+        QTest::newRow("PVW under AUX at byte 119") << Bytes{{101, 12}, {100, 3}} << "auxPvw" << 12;
     }
     void field()
     {
@@ -209,6 +223,10 @@ private slots:
                                                  << true;
         QTest::newRow("model panels: one byte short")
             << stateDump({{0, 2}}, 0, 0, 109) << kFamilyMinDumpSize << false << false;
+        QTest::newRow("twelve inputs: 120 bytes")
+            << stateDump({{0, 2}}, 0, 0, 120) << kTwelveInputMinDumpSize << true << true;
+        QTest::newRow("twelve inputs: 119 bytes")
+            << stateDump({{0, 2}}, 0, 0, 119) << kTwelveInputMinDumpSize << false << false;
         QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160, {{18, 2}}) << k4kMinDumpSize << false << true;
         QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false << true;
         QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false << false;

@@ -120,6 +120,14 @@ bool readRecord(const QByteArray& reply, int minSize, Record& r)
     r.micHpf = rb(reply, 90);
     r.micVolume = rb(reply, 91);
     r.hdr = rb(reply, 92);
+    r.ch3On = rb(reply, 93);
+    r.ch3Source = rb(reply, 94);
+    r.ch3Level = rb(reply, 95);
+    for (int i = 0; i < 3; ++i)
+        r.presets[size_t(i)] = rb(reply, 96 + i);
+    r.groupSwitch = rb(reply, 99);
+    r.aux = rb(reply, 100);
+    r.auxPvw = rb(reply, 101);
     r.f7Mode = rb(reply, 115);
 
     r.present.reset();

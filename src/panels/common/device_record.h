@@ -22,8 +22,10 @@ constexpr int kRecordStart = 18;
 // to reply byte 133 (F7 mode), the 4K panel up to byte 110 (HDR).
 constexpr int kVyMinDumpSize = 134;
 constexpr int k4kMinDumpSize = 111;
-// The model panels read up to reply byte 109 (microphone volume).
+// The model panels read up to reply byte 109 (microphone volume); the
+// twelve-input panel up to byte 119 (the PVW channel under AUX).
 constexpr int kFamilyMinDumpSize = 110;
+constexpr int kTwelveInputMinDumpSize = 120;
 
 // Field groups, in the order the panels apply them.
 enum Group : int {
@@ -70,6 +72,11 @@ struct Record {
     Pair16 fanSpeed;
     quint8 audioDelay = 0, lineGain = 0, micHpf = 0, micVolume = 0, hdr = 0;
     quint8 f7Mode = 0;
+    // Reply bytes 111..119: the third audio channel, the camera presets
+    // blinking, the camera group switch, AUX and the PVW channel under AUX.
+    quint8 ch3On = 0, ch3Source = 0, ch3Level = 0;
+    std::array<quint8, 3> presets{};  // SET, CLEAR, GOTO
+    quint8 groupSwitch = 0, aux = 0, auxPvw = 0;
 
     quint8 hdrOn() const { return hdr & 0x01; }
     quint8 hdrCfg() const { return quint8(hdr >> 1); }

@@ -1,5 +1,5 @@
 #pragma once
-// The FTB lamp of an edition panel: it blinks while the output is faded to black.
+// A blinking lamp: FTB while the output is faded to black, a model panel's preset keys.
 
 #include <QtGlobal>
 #include <functional>

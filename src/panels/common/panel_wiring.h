@@ -5,10 +5,36 @@
 #include "onlyfun.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
 #include <QPushButton>
 #include <QSlider>
 
+#include <type_traits>
+#include <utility>
+
 namespace PanelWiring {
+
+// Forms with a third audio channel: its fader, and its on/off and source keys.
+template <class Form, class = void>
+struct HasThirdFader : std::false_type {};
+template <class Form>
+struct HasThirdFader<Form, std::void_t<decltype(std::declval<Form&>().verticalSlider_3)>> : std::true_type {};
+template <class Form, class = void>
+struct HasThirdChannel : std::false_type {};
+template <class Form>
+struct HasThirdChannel<Form, std::void_t<decltype(std::declval<Form&>().btn_ch3)>> : std::true_type {};
+
+// A key's click to one controller operation.
+inline void connectKey(QAbstractButton* key, onlyFun* f, void (onlyFun::*op)())
+{
+    QObject::connect(key, &QAbstractButton::clicked, f, op);
+}
+
+// A button group's clicked id, narrowed to a byte, to one controller operation.
+inline void connectById(QButtonGroup* group, onlyFun* f, void (onlyFun::*op)(uchar))
+{
+    QObject::connect(group, &QButtonGroup::idClicked, f, [f, op](int id) { (f->*op)(uchar(id)); });
+}
 
 // A key that sends one command on press and another on release.
 inline void connectPressRelease(QAbstractButton* key, onlyFun* f, void (onlyFun::*press)(),
@@ -32,12 +58,16 @@ void connectMenuKeys(Form* ui, onlyFun* f)
                         &onlyFun::on_btnclicked_MenuRIGHT_Released);
 }
 
-// The three audio faders; the controller sends nothing while a reply moves them.
+// The audio faders (CH1, CH2, CH3 where the form has it, MASTER); the
+// controller sends nothing while a reply moves them.
 template <class Form>
 void connectFaders(Form* ui, onlyFun* f)
 {
     QObject::connect(ui->verticalSlider_1, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_1_valueChanged);
     QObject::connect(ui->verticalSlider_2, &QSlider::valueChanged, f, &onlyFun::m_on_verticalSlider_2_valueChanged);
+    if constexpr (HasThirdFader<Form>::value)
+        QObject::connect(ui->verticalSlider_3, &QSlider::valueChanged, f,
+                         &onlyFun::m_on_verticalSlider_3_valueChanged);
     QObject::connect(ui->verticalSlider_master, &QSlider::valueChanged, f,
                      &onlyFun::m_on_verticalSlider_master_valueChanged);
 }
@@ -90,6 +120,79 @@ void connectAudioKeys(Form* ui, onlyFun* f)
     QSlider* fader2 = ui->verticalSlider_2;
     QObject::connect(f, &onlyFun::setSlider1Vol, fader1, [fader1](uint8_t v) { fader1->setValue(v); });
     QObject::connect(f, &onlyFun::setSlider2Vol, fader2, [fader2](uint8_t v) { fader2->setValue(v); });
+}
+
+// ---- the model panels' rows, block by block, in their shared order ----------
+// A panel calls the blocks in this order and adds its own rows between them.
+
+// Faders, T-bar, the PGM, PVW and rate groups.
+template <class Form>
+void connectFamilyBuses(Form* ui, onlyFun* f, QButtonGroup* pgm, QButtonGroup* pvw, QButtonGroup* rate)
+{
+    connectFaders(ui, f);
+    connectTbar(ui->verticalSlider_4, f);
+    connectById(pgm, f, &onlyFun::m_on_btnGrp_PGM_clicked);
+    connectById(pvw, f, &onlyFun::m_on_btnGrp_PVW_clicked);
+    connectById(rate, f, &onlyFun::m_on_btnGrp_Rate_clicked);
+}
+
+// FTB, STILL, the channel on/off and source keys, AFV/MIX and its answer.
+template <class Form, class Panel>
+void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel)
+{
+    connectKey(ui->btn_ftb, f, &onlyFun::m_on_btn_ftb_clicked);
+    connectKey(ui->btn_still, f, &onlyFun::m_on_btn_still_clicked);
+    connectKey(ui->btn_ch1, f, &onlyFun::m_on_btn_ch1_clicked);
+    connectKey(ui->btn_ch2, f, &onlyFun::m_on_btn_ch2_clicked);
+    if constexpr (HasThirdChannel<Form>::value)
+        connectKey(ui->btn_ch3, f, &onlyFun::m_on_btn_ch3_clicked);
+    connectKey(ui->btn_master, f, &onlyFun::m_on_btn_master_clicked);
+    connectKey(ui->btn_src1, f, &onlyFun::m_on_btn_src1_clicked);
+    connectKey(ui->btn_src2, f, &onlyFun::m_on_btn_src2_clicked);
+    if constexpr (HasThirdChannel<Form>::value)
+        connectKey(ui->btn_src3, f, &onlyFun::m_on_btn_src3_clicked);
+    connectKey(ui->btn_afv_mix, f, &onlyFun::m_on_btn_afv_mix_clicked);
+    QObject::connect(f, &onlyFun::AFV_MIX_Enable_Signals, panel, &Panel::set_AFVorMIX_Enable);
+}
+
+// Recorder and stream keys and their lamps, the transitions, the function
+// row, each with the controller's answer, and AUX.
+template <class Form, class Panel>
+void connectFamilyFunctions(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* transitions, QButtonGroup* functions)
+{
+    connectKey(ui->btn_rec, f, &onlyFun::m_on_btn_rec_clicked);
+    connectKey(ui->btn_pause, f, &onlyFun::m_on_btn_pause_clicked);
+    connectKey(ui->btn_stream, f, &onlyFun::m_on_btn_stream_clicked);
+    QObject::connect(f, &onlyFun::m_on_Style_btnRec_Signals, panel, &Panel::set_Rec_Enable);
+    QObject::connect(f, &onlyFun::m_on_Style_btnPause_Signals, panel, &Panel::on_Style_btnPause);
+    QObject::connect(f, &onlyFun::m_on_Style_btnStream_Signals, panel, &Panel::on_Style_btnStream);
+    connectById(transitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
+    QObject::connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, panel, &Panel::set_TRANSITONS_Style);
+    QObject::connect(f, &onlyFun::Send_Trans_Style, panel, &Panel::set_Trans_Style);
+    connectById(functions, f, &onlyFun::m_on_btnGrp_Function_clicked);
+    QObject::connect(f, &onlyFun::set_Function_EnableSignals, panel, &Panel::set_Function_Enable);
+    connectKey(ui->btn_aux, f, &onlyFun::m_on_btn_aux_clicked);
+}
+
+// The camera menu and its answer, the camera group, zoom.
+template <class Form, class Panel>
+void connectFamilyCamera(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* cameras)
+{
+    QObject::connect(f, &onlyFun::set_CAMMENU_StyleSignals, panel, &Panel::set_CAMMENU_Style);
+    connectKey(ui->btn_cam_meun, f, &onlyFun::m_on_btn_cam_meun_clicked);
+    connectById(cameras, f, &onlyFun::m_on_btnGrp_Cam_clicked);
+    connectPressRelease(ui->btn_z_add, f, &onlyFun::m_on_btn_z_add_pressed, &onlyFun::m_on_btn_z_add_released);
+    connectPressRelease(ui->btn_z_sub, f, &onlyFun::m_on_btn_z_sub_pressed, &onlyFun::m_on_btn_z_sub_released);
+}
+
+// AUTO with its lock, CUT, the replies and the end of the run.
+template <class Form, class Panel>
+void connectFamilyEnd(Form* ui, onlyFun* f, Panel* panel)
+{
+    connectKey(ui->btn_auto, f, &onlyFun::m_on_btnAuto_clicked);
+    connectAutoLock(f, f, panel, &Panel::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
+    connectKey(ui->btn_cut, f, &onlyFun::m_on_btnCut_clicked);
+    connectReplies(f, panel);
 }
 
 } // namespace PanelWiring

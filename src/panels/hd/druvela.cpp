@@ -18,7 +18,6 @@ using Lit = FamilyPanel::Lit;
 namespace {
 
 const QString kDruvela = QStringLiteral(":/images/Druvela/");
-constexpr int kWipeGroups = 10;
 constexpr unsigned kFlashCut = 300;
 constexpr unsigned kFlashSource = 200;
 constexpr unsigned kFlashAux = 300;
@@ -64,6 +63,7 @@ void Druvela::DevTypeID(QString ip, uchar a, uchar b, QString ip2, uchar c, ucha
 void Druvela::init_widget()
 {
     m_kit.createWindows(this, ui->widget_2);
+    m_kit.setTransitions(FamilyPanel::transitionKeys(ui), kDruvela, QStringLiteral(".bmp"));
 }
 
 void Druvela::init_button_style()
@@ -97,67 +97,25 @@ void Druvela::init_button_style()
 
 void Druvela::init_faces()
 {
-    auto own = [this](QWidget* key, FaceRule rule, const QString& file) {
-        m_kit.addFace(key, rule, kDruvela + QStringLiteral("white/") + file, kDruvela + QStringLiteral("green/") + file,
-                      Lit::Green);
-    };
-    auto shared = [this](QWidget* key, FaceRule rule, const QString& unlit, const QString& lit, Lit colour) {
-        m_kit.addFace(key, rule, QStringLiteral(":/images/") + unlit, QStringLiteral(":/images/") + lit, colour);
-    };
-    own(ui->btn_ch1, FaceRule::Image, QStringLiteral("CH1.bmp"));
-    own(ui->btn_ch2, FaceRule::Image, QStringLiteral("CH2.bmp"));
-    own(ui->btn_master, FaceRule::Image, QStringLiteral("MASTER.bmp"));
-    own(ui->btn_src1, FaceRule::Image, QStringLiteral("SRC1.bmp"));
-    own(ui->btn_src2, FaceRule::Image, QStringLiteral("SRC2.bmp"));
-    shared(ui->btn_afv_mix, FaceRule::ImageSpaced, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/AFV.bmp"),
-           Lit::Green);
-    own(ui->btn_rec, FaceRule::ImageSpaced, QStringLiteral("REC.bmp"));
-    own(ui->btn_pause, FaceRule::ImageSpaced, QStringLiteral("PAUSE.bmp"));
-    own(ui->btn_stream, FaceRule::ImageSpaced, QStringLiteral("STREAM.bmp"));
-    own(ui->btn_lnge_cfg, FaceRule::ImageSpaced, QStringLiteral("LNGE_CFG.bmp"));
-    own(ui->btn_mic_cfg, FaceRule::ImageSpaced, QStringLiteral("MIC_CFG.bmp"));
-    own(ui->btn_aux, FaceRule::ImageSpaced, QStringLiteral("M_AUX.bmp"));
-    shared(ui->btn_still, FaceRule::ImageSpaced, QStringLiteral("white/STILL.bmp"), QStringLiteral("green/STILL.bmp"),
-           Lit::Green);
-    own(ui->btn_cam_meun, FaceRule::ImageSpaced, QStringLiteral("CAM_MEUN.bmp"));
-    shared(ui->btn_pip, FaceRule::ImageSpaced, QStringLiteral("white/PIP.bmp"), QStringLiteral("green/PIP.bmp"),
-           Lit::Green);
-    // The lit POP picture is spelt in lower case.
-    shared(ui->btn_pop, FaceRule::ImageTight, QStringLiteral("white/POP.bmp"), QStringLiteral("green/pop.bmp"),
-           Lit::Green);
-    own(ui->btn_key1, FaceRule::ImageSpaced, QStringLiteral("switcher_key1_w.bmp"));
-    own(ui->btn_key2, FaceRule::ImageSpaced, QStringLiteral("switcher_key2_w.bmp"));
-    own(ui->btn_key3, FaceRule::ImageSpaced, QStringLiteral("switcher_key3_w.bmp"));
-    shared(ui->btn_ftb, FaceRule::ImageTight, QStringLiteral("white/FTB.bmp"), QStringLiteral("red/FTB.bmp"), Lit::Red);
-    shared(ui->btn_cut, FaceRule::ImageTight, QStringLiteral("white/CUT.bmp"), QStringLiteral("red/CUT.bmp"), Lit::Red);
-    shared(ui->btn_auto, FaceRule::ImageTight, QStringLiteral("white/AUTO.bmp"), QStringLiteral("red/AUTO.bmp"),
-           Lit::Red);
-    own(ui->btn_z_add, FaceRule::ImageTight, QStringLiteral("Z+.bmp"));
-    own(ui->btn_z_sub, FaceRule::ImageTight, QStringLiteral("Z-.bmp"));
+    m_kit.addCommonFaces(ui, kDruvela);
+    const std::pair<QWidget*, QString> audioCfg[] = {{ui->btn_lnge_cfg, QStringLiteral("LNGE_CFG.bmp")},
+                                                     {ui->btn_mic_cfg, QStringLiteral("MIC_CFG.bmp")}};
+    for (const auto& k : audioCfg)
+        m_kit.addFace(k.first, FaceRule::ImageSpaced, kDruvela + QStringLiteral("white/") + k.second,
+                      kDruvela + QStringLiteral("green/") + k.second, Lit::Green);
 
     QPushButton* const pgm[] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_5, ui->btn_pgm_6};
     QPushButton* const pvw[] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_5, ui->btn_pvw_6};
     QPushButton* const cams[] = {ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4, ui->btn_5, ui->btn_6};
     for (int n = 1; n <= 6; ++n) {
-        const QString png = QStringLiteral("/png/%1.png").arg(n);
-        shared(pgm[n - 1], FaceRule::ImageTight, QStringLiteral("white") + png, QStringLiteral("red") + png, Lit::Red);
-        shared(pvw[n - 1], FaceRule::ImageTight, QStringLiteral("white") + png, QStringLiteral("green") + png,
-               Lit::Green);
+        m_kit.addInputFaces(pgm[n - 1], pvw[n - 1], n);
         m_kit.addFace(cams[n - 1], FaceRule::ImageTight, kDruvela + QStringLiteral("white/%1.png").arg(n),
                       kDruvela + QStringLiteral("green/cam_%1.bmp").arg(n), Lit::Green);
     }
-    shared(ui->btn_pgm_bar, FaceRule::ImageTight, QStringLiteral("white/BAR.bmp"), QStringLiteral("red/BAR.bmp"),
-           Lit::Red);
-    shared(ui->btn_pvw_bar, FaceRule::ImageTight, QStringLiteral("white/BAR.bmp"), QStringLiteral("green/BAR.bmp"),
-           Lit::Green);
-    QPushButton* const rates[] = {ui->btn_rate1, ui->btn_rate2, ui->btn_rate3};
-    for (int r = 1; r <= 3; ++r)
-        shared(rates[r - 1], FaceRule::ImageTight, QStringLiteral("white/RATE%1.bmp").arg(r),
-               QStringLiteral("green/RATE%1.bmp").arg(r), Lit::Green);
-    shared(ui->btn_mix, FaceRule::ImageTight, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/MIX.bmp"),
-           Lit::Green);
-    shared(ui->btn_fade, FaceRule::ImageTight, QStringLiteral("white/FADE.bmp"), QStringLiteral("green/FADE.bmp"),
-           Lit::Green);
+    m_kit.addFace(ui->btn_pgm_bar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
+                  QStringLiteral(":/images/red/BAR.bmp"), Lit::Red);
+    m_kit.addFace(ui->btn_pvw_bar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
+                  QStringLiteral(":/images/green/BAR.bmp"), Lit::Green);
 }
 
 void Druvela::init_label_style()
@@ -170,10 +128,7 @@ void Druvela::init_label_style()
 
 void Druvela::init_transitions()
 {
-    m_grpTransitions = FamilyPanel::keyGroup(
-        this, {{ui->btn_mix, 0}, {ui->btn_fade, 1}, {ui->btnGroup1, 2}, {ui->btnGroup2, 3}, {ui->btnGroup3, 4},
-               {ui->btnGroup4, 5}, {ui->btnGroup5, 6}, {ui->btnGroup6, 7}, {ui->btnGroup7, 8}, {ui->btnGroup8, 9},
-               {ui->btnGroup9, 10}, {ui->btnGroup10, 11}});
+    m_grpTransitions = m_kit.transitionGroup(this);
 }
 
 void Druvela::init_pgm_pvw()
@@ -224,68 +179,22 @@ void Druvela::init_function()
 void Druvela::init_connect()
 {
     onlyFun* f = m_kit.fun;
-    auto byId = [f](QButtonGroup* g, void (onlyFun::*op)(uchar)) {
-        connect(g, &QButtonGroup::idClicked, f, [f, op](int id) { (f->*op)(uchar(id)); });
-    };
-    auto key = [f](QPushButton* k, void (onlyFun::*op)()) { connect(k, &QPushButton::clicked, f, op); };
-
-    PanelWiring::connectFaders(ui, f);
-    PanelWiring::connectTbar(ui->verticalSlider_4, f);
-    byId(m_grpPGM, &onlyFun::m_on_btnGrp_PGM_clicked);
-    byId(m_grpPVW, &onlyFun::m_on_btnGrp_PVW_clicked);
-    byId(m_grpRate, &onlyFun::m_on_btnGrp_Rate_clicked);
-    key(ui->btn_ftb, &onlyFun::m_on_btn_ftb_clicked);
-    key(ui->btn_still, &onlyFun::m_on_btn_still_clicked);
-    key(ui->btn_ch1, &onlyFun::m_on_btn_ch1_clicked);
-    key(ui->btn_ch2, &onlyFun::m_on_btn_ch2_clicked);
-    key(ui->btn_master, &onlyFun::m_on_btn_master_clicked);
-    key(ui->btn_src1, &onlyFun::m_on_btn_src1_clicked);
-    key(ui->btn_src2, &onlyFun::m_on_btn_src2_clicked);
-    key(ui->btn_afv_mix, &onlyFun::m_on_btn_afv_mix_clicked);
-    connect(f, &onlyFun::AFV_MIX_Enable_Signals, this, &Druvela::set_AFVorMIX_Enable);
-    key(ui->btn_rec, &onlyFun::m_on_btn_rec_clicked);
-    key(ui->btn_pause, &onlyFun::m_on_btn_pause_clicked);
-    key(ui->btn_stream, &onlyFun::m_on_btn_stream_clicked);
-    connect(f, &onlyFun::m_on_Style_btnRec_Signals, this, &Druvela::set_Rec_Enable);
-    connect(f, &onlyFun::m_on_Style_btnPause_Signals, this, &Druvela::on_Style_btnPause);
-    connect(f, &onlyFun::m_on_Style_btnStream_Signals, this, &Druvela::on_Style_btnStream);
-    byId(m_grpTransitions, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
-    connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, this, &Druvela::set_TRANSITONS_Style);
-    connect(f, &onlyFun::Send_Trans_Style, this, &Druvela::set_Trans_Style);
-    byId(m_grpFunction, &onlyFun::m_on_btnGrp_Function_clicked);
-    connect(f, &onlyFun::set_Function_EnableSignals, this, &Druvela::set_Function_Enable);
-    key(ui->btn_aux, &onlyFun::m_on_btn_aux_clicked);
-    connect(f, &onlyFun::set_CAMMENU_StyleSignals, this, &Druvela::set_CAMMENU_Style);
-    key(ui->btn_cam_meun, &onlyFun::m_on_btn_cam_meun_clicked);
-    byId(m_grpCam, &onlyFun::m_on_btnGrp_Cam_clicked);
-    PanelWiring::connectPressRelease(ui->btn_z_add, f, &onlyFun::m_on_btn_z_add_pressed,
-                                     &onlyFun::m_on_btn_z_add_released);
-    PanelWiring::connectPressRelease(ui->btn_z_sub, f, &onlyFun::m_on_btn_z_sub_pressed,
-                                     &onlyFun::m_on_btn_z_sub_released);
-    key(ui->btn_lnge_cfg, &onlyFun::m_on_btn_lnge_cfg_clicked);
-    key(ui->btn_mic_cfg, &onlyFun::m_on_btn_mic_cfg_clicked);
+    PanelWiring::connectFamilyBuses(ui, f, m_grpPGM, m_grpPVW, m_grpRate);
+    PanelWiring::connectFamilyAudio(ui, f, this);
+    PanelWiring::connectFamilyFunctions(ui, f, this, m_grpTransitions, m_grpFunction);
+    PanelWiring::connectFamilyCamera(ui, f, this, m_grpCam);
+    PanelWiring::connectKey(ui->btn_lnge_cfg, f, &onlyFun::m_on_btn_lnge_cfg_clicked);
+    PanelWiring::connectKey(ui->btn_mic_cfg, f, &onlyFun::m_on_btn_mic_cfg_clicked);
     connect(this, &Druvela::show_lnge_cfg, m_kit.pages.audio, &AUDIO_PAGE::show_lnge_cfg_slots);
     connect(this, &Druvela::show_mic_cfg, m_kit.pages.audio, &AUDIO_PAGE::show_mic_cfg_slots);
-    key(ui->btn_auto, &onlyFun::m_on_btnAuto_clicked);
-    PanelWiring::connectAutoLock(f, f, this, &Druvela::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
-    key(ui->btn_cut, &onlyFun::m_on_btnCut_clicked);
-    PanelWiring::connectReplies(f, this);
+    PanelWiring::connectFamilyEnd(ui, f, this);
 }
 
 void Druvela::init_record_fields()
 {
+    m_recordFields = m_kit.sharedFields(this);
     m_recordFields.pgm = [this](quint8 v) { set_PGMCH_Style(v); };
     m_recordFields.pvw = [this](quint8 v) { set_PVWCH_Style(v); };
-    m_recordFields.audioMode = [this](quint8 v) { m_kit.fun->set_AFVorMIX_Style(v); };
-    m_recordFields.ch1On = [this](quint8 v) { set_CH1_Enable(v); };
-    m_recordFields.ch1Level = [this](quint8 v) { set_CH1VOL_Style(v); };
-    m_recordFields.ch2On = [this](quint8 v) { set_CH2_Enable(v); };
-    m_recordFields.ch2Level = [this](quint8 v) { set_CH2VOL_Style(v); };
-    m_recordFields.masterOn = [this](quint8 v) { set_Master_Enable(v); };
-    m_recordFields.master = [this](quint8 v) { set_MasterVOL_Style(v); };
-    m_recordFields.ftb = [this](quint8 v) { set_FTB_Style(v); };
-    m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
-    m_recordFields.rate = [this](quint8 v) { set_Rate_Style(v); };
     m_recordTargets = m_kit.recordTargets();
 }
 
@@ -321,34 +230,15 @@ void Druvela::on_Style_btnpvw_green(int id) { m_kit.lightRow(m_grpPVW, id); }
 void Druvela::on_Style_btnRate_green(int r) { m_kit.lightRow(m_grpRate, r); }
 void Druvela::on_Style_btnCam_green(int cam) { m_kit.lightRow(m_grpCam, cam); }
 
-QString Druvela::wipeFaceStyle(int group, bool lit) const
-{
-    return m_kit.sfxFaceStyle(kDruvela, QStringLiteral(".bmp"), group, lit);
-}
-
-void Druvela::on_Style_btnTransitions_green(int id)
-{
-    if (id == 0 || id == 1)
-        m_kit.lightRow(m_grpTransitions, id);
-    else if (id >= 2 && id <= 11)
-        m_grpTransitions->button(id)->setStyleSheet(wipeFaceStyle(id - 1, true));
-}
+QString Druvela::wipeFaceStyle(int group, bool lit) const { return m_kit.wipeFaceStyle(group, lit); }
+void Druvela::on_Style_btnTransitions_green(int id) { m_kit.lightTransition(id); }
 
 void Druvela::init_btnPGMStyle() { m_kit.resetRow(m_grpPGM); }
 void Druvela::init_btnPVWStyle() { m_kit.resetRow(m_grpPVW); }
 void Druvela::init_btnRateStyle() { m_kit.resetRow(m_grpRate); }
 void Druvela::init_btnCamStyle() { m_kit.resetRow(m_grpCam); }
 
-void Druvela::init_btnTRANSITONSStyle()
-{
-    m_kit.show(ui->btn_mix, false);
-    m_kit.show(ui->btn_fade, false);
-    QPushButton* const groups[kWipeGroups] = {ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4,
-                                              ui->btnGroup5, ui->btnGroup6, ui->btnGroup7, ui->btnGroup8,
-                                              ui->btnGroup9, ui->btnGroup10};
-    for (int g = 1; g <= kWipeGroups; ++g)
-        groups[g - 1]->setStyleSheet(wipeFaceStyle(g, false));
-}
+void Druvela::init_btnTRANSITONSStyle() { m_kit.resetTransitions(); }
 
 FamilyPanel::FunctionKeys Druvela::functionKeys() const
 {
@@ -394,38 +284,18 @@ void Druvela::m_on_btnGrp_PVW_clicked(uint8_t id) { set_PVWCH_Style(id); }
 void Druvela::m_on_btnGrp_Rate_clicked(uint8_t id) { set_Rate_Style(id); }
 void Druvela::m_on_btnGrp_Cam_clicked(uint8_t id) { set_Cam_Style(id); }
 
-void Druvela::set_TRANSITONS_Style(uchar id, uchar icon)
-{
-    init_btnTRANSITONSStyle();
-    if (id >= 2 && id <= 11)
-        ICON_CURRENT_INDEX[id - 2] = icon;
-    on_Style_btnTransitions_green(id);
-}
+void Druvela::set_TRANSITONS_Style(uchar id, uchar icon) { m_kit.showTransition(id, icon); }
 
 void Druvela::set_Trans_Style(uchar kind, uchar cur, uchar g1, uchar g2, uchar g3, uchar g4, uchar g5, uchar g6,
                               uchar g7, uchar g8, uchar g9, uchar g10)
 {
-    const uchar groups[kWipeGroups] = {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10};
-    DevState::storeGroupIcons(groups);
-    init_btnTRANSITONSStyle();
-    if (kind == 1)
-        on_Style_btnTransitions_green(0);
-    else if (kind == 2)
-        on_Style_btnTransitions_green(1);
-    else if (kind == 4 || kind == 8)
-        set_Trans_Group_Style(cur, g1, g2, g3, g4, g5, g6, g7, g8, g9, g10);
+    m_kit.showTransitionState(kind, cur, {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10});
 }
 
 void Druvela::set_Trans_Group_Style(uchar cur, uchar g1, uchar g2, uchar g3, uchar g4, uchar g5, uchar g6, uchar g7,
                                     uchar g8, uchar g9, uchar g10)
 {
-    const uchar groups[kWipeGroups] = {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10};
-    for (int i = 0; i < kWipeGroups; ++i) {
-        if (groups[i] == cur) {
-            on_Style_btnTransitions_green(i + 2);
-            return;
-        }
-    }
+    m_kit.lightTransitionGroup(cur, {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10});
 }
 
 void Druvela::set_Function_Enable(uint8_t f, bool pip_e, bool pop_e, bool key1_e, bool key2_e, bool key3_e)
@@ -468,25 +338,11 @@ void Druvela::set_CAMMENU_Style(uchar on, uchar cam)
         m_kit.pages.cam->close();
 }
 
-void Druvela::toggleLamp(uint8_t& flag, QWidget* key)
-{
-    flag ^= 1;
-    m_kit.show(key, flag != 0);
-}
-
-void Druvela::followLamp(uint8_t& flag, QWidget* key, uchar v)
-{
-    if (v > 1)
-        return;
-    flag = v;
-    m_kit.show(key, v == 1);
-}
-
 void Druvela::set_FTB_Style(uchar v) { m_ftb.follow(v); }
-void Druvela::set_Stll_Style(uchar v) { followLamp(m_stillOn, ui->btn_still, v); }
-void Druvela::set_CH1_Enable(uchar v) { followLamp(m_ch1On, ui->btn_ch1, v); }
-void Druvela::set_CH2_Enable(uchar v) { followLamp(m_ch2On, ui->btn_ch2, v); }
-void Druvela::set_Master_Enable(uchar v) { followLamp(m_masterOn, ui->btn_master, v); }
+void Druvela::set_Stll_Style(uchar v) { m_kit.followLamp(m_stillOn, ui->btn_still, v); }
+void Druvela::set_CH1_Enable(uchar v) { m_kit.followLamp(m_ch1On, ui->btn_ch1, v); }
+void Druvela::set_CH2_Enable(uchar v) { m_kit.followLamp(m_ch2On, ui->btn_ch2, v); }
+void Druvela::set_Master_Enable(uchar v) { m_kit.followLamp(m_masterOn, ui->btn_master, v); }
 void Druvela::set_CH1VOL_Style(uchar v) { ui->verticalSlider_1->setValue(v); }
 void Druvela::set_CH2VOL_Style(uchar v) { ui->verticalSlider_2->setValue(v); }
 void Druvela::set_MasterVOL_Style(uchar v) { ui->verticalSlider_master->setValue(v); }
@@ -495,10 +351,10 @@ void Druvela::set_MasterVOL_Style(uchar v) { ui->verticalSlider_master->setValue
 
 void Druvela::on_btn_ftb_clicked() { m_ftb.toggle(); }
 void Druvela::m_on_timerour_FTB() { m_ftb.tick(); }
-void Druvela::on_btn_still_clicked() { toggleLamp(m_stillOn, ui->btn_still); }
-void Druvela::on_btn_ch1_clicked() { toggleLamp(m_ch1On, ui->btn_ch1); }
-void Druvela::on_btn_ch2_clicked() { toggleLamp(m_ch2On, ui->btn_ch2); }
-void Druvela::on_btn_master_clicked() { toggleLamp(m_masterOn, ui->btn_master); }
+void Druvela::on_btn_still_clicked() { m_kit.toggleLamp(m_stillOn, ui->btn_still); }
+void Druvela::on_btn_ch1_clicked() { m_kit.toggleLamp(m_ch1On, ui->btn_ch1); }
+void Druvela::on_btn_ch2_clicked() { m_kit.toggleLamp(m_ch2On, ui->btn_ch2); }
+void Druvela::on_btn_master_clicked() { m_kit.toggleLamp(m_masterOn, ui->btn_master); }
 void Druvela::on_btn_cut_clicked() { m_kit.flash(this, ui->btn_cut, kFlashCut); }
 void Druvela::on_btn_src1_clicked() { m_kit.flash(this, ui->btn_src1, kFlashSource); }
 void Druvela::on_btn_src2_clicked() { m_kit.flash(this, ui->btn_src2, kFlashSource); }
@@ -535,17 +391,7 @@ void Druvela::getDate(const QByteArray& by)
     FamilyPanel::applyStateReply(by, m_recordFields, m_recordTargets);
 }
 
-void Druvela::getTXSliderDate(const QByteArray& by)
-{
-    DevState::TbarReport t;
-    if (!DevState::readTbarReport(by, t, DevState::TbarRule::Family))
-        return;
-    DevStateGuard guard;
-    if (t.moves)
-        ui->verticalSlider_4->setValue(t.lever);
-    if (t.showsAuto)
-        on_Style_btnAuto(t.autoLit);
-}
+void Druvela::getTXSliderDate(const QByteArray& by) { m_kit.applyTbarReply(by, ui->verticalSlider_4, ui->btn_auto); }
 
 void Druvela::getPOPWinState(const QByteArray& by) { DevState::applyPopWindowReply(by, m_recordTargets); }
 void Druvela::getDevVersionState(const QByteArray& by) { DevState::applyVersionReply(by, m_recordTargets); }

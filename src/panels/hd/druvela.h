@@ -160,10 +160,6 @@ private:
     void init_connect();
     void init_record_fields();
 
-    // Flips an on/off key's flag and shows it.
-    void toggleLamp(uint8_t& flag, QWidget* key);
-    // Device state for an on/off key: 0 or 1 only.
-    void followLamp(uint8_t& flag, QWidget* key, uchar v);
     // LINE CFG and MIC CFG: lit, a wait, the audio window with one row enabled, unlit.
     void openAudioRow(QWidget* key, bool line);
     FamilyPanel::FunctionKeys functionKeys() const;

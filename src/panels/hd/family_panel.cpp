@@ -17,6 +17,10 @@
 
 using PanelFaces::FaceRule;
 
+namespace {
+constexpr int kWipeGroups = 10;
+}
+
 void FamilyPanel::createWindows(QWidget* panel, Joystick_PAGE* joystick)
 {
     fun = new onlyFun(panel);
@@ -103,6 +107,70 @@ void FamilyPanel::addFace(QWidget* key, FaceRule rule, const QString& unlit, con
     m_faces.insert(key, PanelFaces::framedFace(rule, unlit, white, lit, suffix(colour)));
 }
 
+void FamilyPanel::addFace(QWidget* key, FaceRule rule, const QString& unlit, FaceRule litRule, const QString& lit,
+                          Lit colour)
+{
+    PanelFaces::Face face = PanelFaces::framedFace(rule, unlit, white, lit, suffix(colour));
+    face.litRule = litRule;
+    m_faces.insert(key, face);
+}
+
+void FamilyPanel::addAltFace(QWidget* key, FaceRule rule, const QString& lit, Lit colour)
+{
+    m_altFaces.insert(key, PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, lit) + suffix(colour));
+}
+
+void FamilyPanel::addCommonFaces(const std::array<QWidget*, 27>& k, const QString& ownRoot)
+{
+    auto own = [this, &ownRoot](QWidget* key, FaceRule rule, const QString& file) {
+        addFace(key, rule, ownRoot + QStringLiteral("white/") + file, ownRoot + QStringLiteral("green/") + file,
+                Lit::Green);
+    };
+    auto shared = [this](QWidget* key, FaceRule rule, const QString& unlit, const QString& lit, Lit colour) {
+        addFace(key, rule, QStringLiteral(":/images/") + unlit, QStringLiteral(":/images/") + lit, colour);
+    };
+    own(k[0], FaceRule::Image, QStringLiteral("CH1.bmp"));
+    own(k[1], FaceRule::Image, QStringLiteral("CH2.bmp"));
+    own(k[2], FaceRule::Image, QStringLiteral("MASTER.bmp"));
+    own(k[3], FaceRule::Image, QStringLiteral("SRC1.bmp"));
+    own(k[4], FaceRule::Image, QStringLiteral("SRC2.bmp"));
+    shared(k[5], FaceRule::ImageSpaced, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/AFV.bmp"), Lit::Green);
+    own(k[6], FaceRule::ImageSpaced, QStringLiteral("REC.bmp"));
+    own(k[7], FaceRule::ImageSpaced, QStringLiteral("PAUSE.bmp"));
+    own(k[8], FaceRule::ImageSpaced, QStringLiteral("STREAM.bmp"));
+    own(k[9], FaceRule::ImageSpaced, QStringLiteral("M_AUX.bmp"));
+    shared(k[10], FaceRule::ImageSpaced, QStringLiteral("white/STILL.bmp"), QStringLiteral("green/STILL.bmp"),
+           Lit::Green);
+    own(k[11], FaceRule::ImageSpaced, QStringLiteral("CAM_MEUN.bmp"));
+    shared(k[12], FaceRule::ImageSpaced, QStringLiteral("white/PIP.bmp"), QStringLiteral("green/PIP.bmp"), Lit::Green);
+    // The lit POP picture is spelt in lower case.
+    shared(k[13], FaceRule::ImageTight, QStringLiteral("white/POP.bmp"), QStringLiteral("green/pop.bmp"), Lit::Green);
+    own(k[14], FaceRule::ImageSpaced, QStringLiteral("switcher_key1_w.bmp"));
+    own(k[15], FaceRule::ImageSpaced, QStringLiteral("switcher_key2_w.bmp"));
+    own(k[16], FaceRule::ImageSpaced, QStringLiteral("switcher_key3_w.bmp"));
+    shared(k[17], FaceRule::ImageTight, QStringLiteral("white/FTB.bmp"), QStringLiteral("red/FTB.bmp"), Lit::Red);
+    shared(k[18], FaceRule::ImageTight, QStringLiteral("white/CUT.bmp"), QStringLiteral("red/CUT.bmp"), Lit::Red);
+    shared(k[19], FaceRule::ImageTight, QStringLiteral("white/AUTO.bmp"), QStringLiteral("red/AUTO.bmp"), Lit::Red);
+    own(k[20], FaceRule::ImageTight, QStringLiteral("Z+.bmp"));
+    own(k[21], FaceRule::ImageTight, QStringLiteral("Z-.bmp"));
+    shared(k[22], FaceRule::ImageTight, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/MIX.bmp"), Lit::Green);
+    shared(k[23], FaceRule::ImageTight, QStringLiteral("white/FADE.bmp"), QStringLiteral("green/FADE.bmp"),
+           Lit::Green);
+    for (int r = 1; r <= 3; ++r)
+        shared(k[size_t(23 + r)], FaceRule::ImageTight, QStringLiteral("white/RATE%1.bmp").arg(r),
+               QStringLiteral("green/RATE%1.bmp").arg(r), Lit::Green);
+}
+
+void FamilyPanel::addInputFaces(QWidget* pgm, QWidget* pvw, int n)
+{
+    const QString png = QStringLiteral("/png/%1.png").arg(n);
+    const QString root = QStringLiteral(":/images/");
+    addFace(pgm, FaceRule::ImageTight, root + QStringLiteral("white") + png, root + QStringLiteral("red") + png,
+            Lit::Red);
+    addFace(pvw, FaceRule::ImageTight, root + QStringLiteral("white") + png, root + QStringLiteral("green") + png,
+            Lit::Green);
+}
+
 void FamilyPanel::setPlainFace(QWidget* key, FaceRule rule, const QString& picture) const
 {
     key->setStyleSheet(PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, picture) + white);
@@ -135,9 +203,15 @@ void FamilyPanel::resetRow(const QButtonGroup* group) const
         show(b, false);
 }
 
-void FamilyPanel::lightRow(const QButtonGroup* group, int id) const
+void FamilyPanel::lightRow(const QButtonGroup* group, int id, bool alternate) const
 {
-    if (QAbstractButton* b = group->button(id))
+    QAbstractButton* b = group->button(id);
+    if (!b)
+        return;
+    const auto alt = m_altFaces.constFind(b);
+    if (alternate && alt != m_altFaces.constEnd())
+        b->setStyleSheet(*alt);
+    else
         show(b, true);
 }
 
@@ -147,6 +221,93 @@ QString FamilyPanel::sfxFaceStyle(const QString& root, const QString& extension,
     const QString path = root + (lit ? QStringLiteral("green") : QStringLiteral("white")) +
                          QStringLiteral("/special_effect/GROUP%1/SFX").arg(group) + QString::number(icon) + extension;
     return PanelFaces::faceStyle(QStringLiteral("QPushButton"), FaceRule::ImageTight, path) + (lit ? green : white);
+}
+
+void FamilyPanel::toggleLamp(uint8_t& flag, QWidget* key) const
+{
+    flag ^= 1;
+    show(key, flag != 0);
+}
+
+void FamilyPanel::followLamp(uint8_t& flag, QWidget* key, quint8 v) const
+{
+    if (v > 1)
+        return;
+    flag = v;
+    show(key, v == 1);
+}
+
+void FamilyPanel::setTransitions(const TransitionKeys& keys, const QString& sfxRoot, const QString& sfxExtension)
+{
+    m_transitions = keys;
+    m_sfxRoot = sfxRoot;
+    m_sfxExtension = sfxExtension;
+}
+
+QButtonGroup* FamilyPanel::transitionGroup(QObject* parent) const
+{
+    auto* group = new QButtonGroup(parent);
+    for (size_t id = 0; id < m_transitions.size(); ++id)
+        group->addButton(m_transitions[id], int(id));
+    return group;
+}
+
+void FamilyPanel::resetTransitions() const
+{
+    show(m_transitions[0], false);
+    show(m_transitions[1], false);
+    for (int g = 1; g <= kWipeGroups; ++g)
+        m_transitions[size_t(g + 1)]->setStyleSheet(wipeFaceStyle(g, false));
+}
+
+void FamilyPanel::lightTransition(int id) const
+{
+    if (id == 0 || id == 1)
+        show(m_transitions[size_t(id)], true);
+    else if (id >= 2 && id <= kWipeGroups + 1)
+        m_transitions[size_t(id)]->setStyleSheet(wipeFaceStyle(id - 1, true));
+}
+
+void FamilyPanel::showTransition(quint8 id, quint8 icon) const
+{
+    resetTransitions();
+    if (id >= 2 && id <= kWipeGroups + 1)
+        ICON_CURRENT_INDEX[id - 2] = icon;
+    lightTransition(id);
+}
+
+void FamilyPanel::showTransitionState(quint8 kind, quint8 cur, const quint8 (&groups)[10]) const
+{
+    DevState::storeGroupIcons(groups);
+    resetTransitions();
+    if (kind == 1)
+        lightTransition(0);
+    else if (kind == 2)
+        lightTransition(1);
+    else if (kind == 4 || kind == 8)
+        lightTransitionGroup(cur, groups);
+}
+
+void FamilyPanel::lightTransitionGroup(quint8 cur, const quint8 (&groups)[10]) const
+{
+    for (int i = 0; i < kWipeGroups; ++i) {
+        if (groups[i] == cur) {
+            lightTransition(i + 2);
+            return;
+        }
+    }
+}
+
+void FamilyPanel::applyTbarReply(const QByteArray& reply, QSlider* tbar, QWidget* autoKey) const
+{
+    DevState::TbarReport t;
+    if (!DevState::readTbarReport(reply, t, DevState::TbarRule::Family))
+        return;
+    DevStateGuard guard;
+    if (t.moves)
+        tbar->setValue(t.lever);
+    if (t.showsAuto)
+        show(autoKey, t.autoLit);
 }
 
 void FamilyPanel::resetFunctions(const FunctionKeys& keys) const
@@ -171,6 +332,8 @@ void FamilyPanel::showFunction(const FunctionKeys& keys, int idx, const std::arr
         windows[i]->show();
 }
 
+void FamilyPanel::setAudioMode(onlyFun* f, quint8 v) { f->set_AFVorMIX_Style(v); }
+
 DevState::RecordTargets FamilyPanel::recordTargets() const
 {
     DevState::RecordTargets to;
@@ -190,13 +353,18 @@ DevState::RecordTargets FamilyPanel::recordTargets() const
 }
 
 void FamilyPanel::applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                  const DevState::RecordTargets& to)
+                                  const DevState::RecordTargets& to, int minSize, const RecordStep& first,
+                                  const RecordStep& last)
 {
     DevState::StateDump dump;
-    if (!DevState::decodeStateDump(reply, DevState::kFamilyMinDumpSize, dump))
+    if (!DevState::decodeStateDump(reply, minSize, dump))
         return;
     DevStateGuard guard;
+    if (first)
+        first(dump.record);
     DevState::applyRecord(dump.record, dump.record.present, fields, to);
+    if (last)
+        last(dump.record);
     if (dump.hasStatus)
         DevState::applyRecStreamStatus(dump.status, to);
 }
