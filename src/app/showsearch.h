@@ -39,6 +39,7 @@ public:
     void setVenadroUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setDruvelaUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setKavreloUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setSarnoweUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     // The hidden "Pelimor" radio button's.
     void setPelimorUI();
     void showSearchPage();

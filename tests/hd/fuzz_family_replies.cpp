@@ -6,6 +6,7 @@
 #include "druvela.h"
 #include "fuzz_panel.h"
 #include "kavrelo.h"
+#include "sarnowe.h"
 
 namespace {
 
@@ -18,6 +19,17 @@ const Feed kPanels[] = {
     },
     [](int kind, const uint8_t* data, size_t size, bool ownType) {
         fuzzReply(fuzzPanel<Kavrelo>(105), kind, data, size, ownType);
+    },
+    // The Sarnowe panel reads the recorder status on type 83 only.
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        Sarnowe* p = fuzzPanel<Sarnowe>(83);
+        DEV_CHILD_TYPE = 83;
+        fuzzReply(p, kind, data, size, ownType);
+    },
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        Sarnowe* p = fuzzPanel<Sarnowe>(83);
+        DEV_CHILD_TYPE = 84;
+        fuzzReply(p, kind, data, size, ownType);
     },
 };
 

@@ -4,6 +4,7 @@
 #include "discovery_answer.h"
 #include "druvela.h"
 #include "kavrelo.h"
+#include "sarnowe.h"
 #include "groupbox_right.h"
 #include "image_button.h"
 #include "model_tables.h"
@@ -309,6 +310,7 @@ void tst_search::druvelaOpener_data()
     QTest::newRow("the panel's end signal") << false << QStringLiteral("Druvela");
     QTest::newRow("a device that never answers") << true << QStringLiteral("Druvela");
     QTest::newRow("Kavrelo: the panel's end signal") << false << QStringLiteral("Kavrelo");
+    QTest::newRow("Sarnowe: the panel's end signal") << false << QStringLiteral("Sarnowe");
 }
 
 // The model panels' openers: shown with the program's icon where the toolkit
@@ -329,12 +331,14 @@ void tst_search::druvelaOpener()
     });
     // On loopback the controller hears its own heartbeat; an address without a route stays silent.
     const QString device = silent ? QStringLiteral("192.0.2.77") : QStringLiteral("127.0.0.2");
-    const auto open = model == QLatin1String("Kavrelo") ? &showsearch::setKavreloUI : &showsearch::setDruvelaUI;
+    const auto open = model == QLatin1String("Kavrelo")   ? &showsearch::setKavreloUI
+                      : model == QLatin1String("Sarnowe") ? &showsearch::setSarnoweUI
+                                                          : &showsearch::setDruvelaUI;
     (win.w.*open)(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
     QCOMPARE(openPanels(), QStringList{model});
     QPointer<QWidget> panel;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w))
+        if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w) || qobject_cast<Sarnowe*>(w))
             panel = w;
     QVERIFY(panel);
     QVERIFY(!win.w.isVisible());

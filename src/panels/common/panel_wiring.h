@@ -156,7 +156,7 @@ void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel)
 }
 
 // Recorder and stream keys and their lamps, the transitions, the function
-// row, each with the controller's answer, and AUX.
+// row, each with the controller's answer.
 template <class Form, class Panel>
 void connectFamilyFunctions(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* transitions, QButtonGroup* functions)
 {
@@ -171,7 +171,6 @@ void connectFamilyFunctions(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* tr
     QObject::connect(f, &onlyFun::Send_Trans_Style, panel, &Panel::set_Trans_Style);
     connectById(functions, f, &onlyFun::m_on_btnGrp_Function_clicked);
     QObject::connect(f, &onlyFun::set_Function_EnableSignals, panel, &Panel::set_Function_Enable);
-    connectKey(ui->btn_aux, f, &onlyFun::m_on_btn_aux_clicked);
 }
 
 // The camera menu and its answer, the camera group, zoom.

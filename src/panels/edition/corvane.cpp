@@ -1,4 +1,5 @@
 #include "corvane.h"
+#include "audio_mode_keys.h"
 #include "ui_corvane.h"
 
 #include "audio_page.h"
@@ -437,15 +438,8 @@ void Corvane::set_Rate_Style(uchar r)
 
 void Corvane::setBtnAFVorMIXStyle(uchar v)
 {
-    init_AFVorMix_style();
-    if (v > 1)
-        return;
-    if (v == 1)
-        on_Style_btnAUDIOMIX_green();
-    else
-        on_Style_btnAFV_green();
-    ui->btn_src1->setEnabled(v == 1);
-    ui->btn_src2->setEnabled(v == 1);
+    AudioModeKeys::show(v, m_grpAFVorMix, [this](QWidget* k, bool on) { showFace(k, on); },
+                        {ui->btn_src1, ui->btn_src2});
 }
 
 void Corvane::set_CH1VOL_Style(uchar v) { ui->verticalSlider_1->setValue(v); }

@@ -21,7 +21,6 @@ const QString kDruvela = QStringLiteral(":/images/Druvela/");
 constexpr unsigned kFlashCut = 300;
 constexpr unsigned kFlashSource = 200;
 constexpr unsigned kFlashAux = 300;
-constexpr unsigned kFlashAudioCfg = 400;
 
 } // namespace
 
@@ -97,13 +96,10 @@ void Druvela::init_button_style()
 
 void Druvela::init_faces()
 {
-    m_kit.addCommonFaces(ui, kDruvela);
-    const std::pair<QWidget*, QString> audioCfg[] = {{ui->btn_lnge_cfg, QStringLiteral("LNGE_CFG.bmp")},
-                                                     {ui->btn_mic_cfg, QStringLiteral("MIC_CFG.bmp")}};
-    for (const auto& k : audioCfg)
-        m_kit.addFace(k.first, FaceRule::ImageSpaced, kDruvela + QStringLiteral("white/") + k.second,
-                      kDruvela + QStringLiteral("green/") + k.second, Lit::Green);
-
+    FamilyPanel::CommonKeys keys = FamilyPanel::cameraPanelKeys(ui);
+    keys.lineCfg = ui->btn_lnge_cfg;
+    keys.micCfg = ui->btn_mic_cfg;
+    m_kit.addCommonFaces(keys);
     QPushButton* const pgm[] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_5, ui->btn_pgm_6};
     QPushButton* const pvw[] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_5, ui->btn_pvw_6};
     QPushButton* const cams[] = {ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4, ui->btn_5, ui->btn_6};
@@ -112,10 +108,7 @@ void Druvela::init_faces()
         m_kit.addFace(cams[n - 1], FaceRule::ImageTight, kDruvela + QStringLiteral("white/%1.png").arg(n),
                       kDruvela + QStringLiteral("green/cam_%1.bmp").arg(n), Lit::Green);
     }
-    m_kit.addFace(ui->btn_pgm_bar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
-                  QStringLiteral(":/images/red/BAR.bmp"), Lit::Red);
-    m_kit.addFace(ui->btn_pvw_bar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
-                  QStringLiteral(":/images/green/BAR.bmp"), Lit::Green);
+    m_kit.addBarFaces(ui->btn_pgm_bar, ui->btn_pvw_bar);
 }
 
 void Druvela::init_label_style()
@@ -182,6 +175,7 @@ void Druvela::init_connect()
     PanelWiring::connectFamilyBuses(ui, f, m_grpPGM, m_grpPVW, m_grpRate);
     PanelWiring::connectFamilyAudio(ui, f, this);
     PanelWiring::connectFamilyFunctions(ui, f, this, m_grpTransitions, m_grpFunction);
+    PanelWiring::connectKey(ui->btn_aux, f, &onlyFun::m_on_btn_aux_clicked);
     PanelWiring::connectFamilyCamera(ui, f, this, m_grpCam);
     PanelWiring::connectKey(ui->btn_lnge_cfg, f, &onlyFun::m_on_btn_lnge_cfg_clicked);
     PanelWiring::connectKey(ui->btn_mic_cfg, f, &onlyFun::m_on_btn_mic_cfg_clicked);
@@ -192,7 +186,7 @@ void Druvela::init_connect()
 
 void Druvela::init_record_fields()
 {
-    m_recordFields = m_kit.sharedFields(this);
+    m_recordFields = m_kit.channelKeyFields(this);
     m_recordFields.pgm = [this](quint8 v) { set_PGMCH_Style(v); };
     m_recordFields.pvw = [this](quint8 v) { set_PVWCH_Style(v); };
     m_recordTargets = m_kit.recordTargets();
@@ -363,24 +357,9 @@ void Druvela::on_btn_z_add_pressed() { on_Style_btn_z_add(true); }
 void Druvela::on_btn_z_add_released() { on_Style_btn_z_add(false); }
 void Druvela::on_btn_z_sub_pressed() { on_Style_btn_z_sub(true); }
 void Druvela::on_btn_z_sub_released() { on_Style_btn_z_sub(false); }
-void Druvela::on_btn_lnge_cfg_clicked() { openAudioRow(ui->btn_lnge_cfg, true); }
-void Druvela::on_btn_mic_cfg_clicked() { openAudioRow(ui->btn_mic_cfg, false); }
+void Druvela::on_btn_lnge_cfg_clicked() { m_kit.openAudioRow(this, ui->btn_lnge_cfg, true); }
+void Druvela::on_btn_mic_cfg_clicked() { m_kit.openAudioRow(this, ui->btn_mic_cfg, false); }
 
-void Druvela::openAudioRow(QWidget* key, bool line)
-{
-    m_kit.show(key, true);
-    if (!onlyFun::Delay_MSec(this, kFlashAudioCfg))
-        return;
-    if (line) {
-        emit show_lnge_cfg(true);
-        emit show_mic_cfg(false);
-    } else {
-        emit show_mic_cfg(true);
-        emit show_lnge_cfg(false);
-    }
-    m_kit.pages.audio->show();
-    m_kit.show(key, false);
-}
 
 void Druvela::on_btnSet_clicked() { WindowPlacement::toggleSettingsWindow(m_kit.pages.menu); }
 

@@ -160,8 +160,6 @@ private:
     void init_connect();
     void init_record_fields();
 
-    // LINE CFG and MIC CFG: lit, a wait, the audio window with one row enabled, unlit.
-    void openAudioRow(QWidget* key, bool line);
     FamilyPanel::FunctionKeys functionKeys() const;
 
     Ui::Druvela* ui = nullptr;

@@ -1,5 +1,6 @@
 #include "family_panel.h"
 
+#include "audio_page.h"
 #include "joystick_page.h"
 #include "key_page.h"
 #include "pattern_page.h"
@@ -19,6 +20,7 @@ using PanelFaces::FaceRule;
 
 namespace {
 constexpr int kWipeGroups = 10;
+constexpr unsigned kFlashAudioCfg = 400;
 }
 
 void FamilyPanel::createWindows(QWidget* panel, Joystick_PAGE* joystick)
@@ -40,10 +42,10 @@ void FamilyPanel::setBottomBar(MyButton* set, MyButton* sync, MyButton* exit, QL
     yellow = fun->setColorYellow();
 }
 
-void FamilyPanel::styleWindow(QWidget* panel)
+void FamilyPanel::styleWindow(QWidget* panel, Qt::WindowFlags flags)
 {
     panel->setWindowTitle(QStringLiteral("Qavo"));
-    panel->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    panel->setWindowFlags(flags);
     panel->setAttribute(Qt::WA_StyledBackground);
 }
 
@@ -120,45 +122,71 @@ void FamilyPanel::addAltFace(QWidget* key, FaceRule rule, const QString& lit, Li
     m_altFaces.insert(key, PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, lit) + suffix(colour));
 }
 
-void FamilyPanel::addCommonFaces(const std::array<QWidget*, 27>& k, const QString& ownRoot)
+void FamilyPanel::addCommonFaces(const CommonKeys& k)
 {
-    auto own = [this, &ownRoot](QWidget* key, FaceRule rule, const QString& file) {
-        addFace(key, rule, ownRoot + QStringLiteral("white/") + file, ownRoot + QStringLiteral("green/") + file,
-                Lit::Green);
+    const QString druvela = QStringLiteral(":/images/Druvela/");
+    auto own = [this, &druvela](QWidget* key, FaceRule rule, const QString& file) {
+        if (key)
+            addFace(key, rule, druvela + QStringLiteral("white/") + file, druvela + QStringLiteral("green/") + file,
+                    Lit::Green);
     };
     auto shared = [this](QWidget* key, FaceRule rule, const QString& unlit, const QString& lit, Lit colour) {
-        addFace(key, rule, QStringLiteral(":/images/") + unlit, QStringLiteral(":/images/") + lit, colour);
+        if (key)
+            addFace(key, rule, QStringLiteral(":/images/") + unlit, QStringLiteral(":/images/") + lit, colour);
     };
-    own(k[0], FaceRule::Image, QStringLiteral("CH1.bmp"));
-    own(k[1], FaceRule::Image, QStringLiteral("CH2.bmp"));
-    own(k[2], FaceRule::Image, QStringLiteral("MASTER.bmp"));
-    own(k[3], FaceRule::Image, QStringLiteral("SRC1.bmp"));
-    own(k[4], FaceRule::Image, QStringLiteral("SRC2.bmp"));
-    shared(k[5], FaceRule::ImageSpaced, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/AFV.bmp"), Lit::Green);
-    own(k[6], FaceRule::ImageSpaced, QStringLiteral("REC.bmp"));
-    own(k[7], FaceRule::ImageSpaced, QStringLiteral("PAUSE.bmp"));
-    own(k[8], FaceRule::ImageSpaced, QStringLiteral("STREAM.bmp"));
-    own(k[9], FaceRule::ImageSpaced, QStringLiteral("M_AUX.bmp"));
-    shared(k[10], FaceRule::ImageSpaced, QStringLiteral("white/STILL.bmp"), QStringLiteral("green/STILL.bmp"),
+    own(k.ch1, FaceRule::Image, QStringLiteral("CH1.bmp"));
+    own(k.ch2, FaceRule::Image, QStringLiteral("CH2.bmp"));
+    own(k.master, FaceRule::Image, QStringLiteral("MASTER.bmp"));
+    own(k.src1, FaceRule::Image, QStringLiteral("SRC1.bmp"));
+    own(k.src2, FaceRule::Image, QStringLiteral("SRC2.bmp"));
+    shared(k.afvMix, FaceRule::ImageSpaced, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/AFV.bmp"),
            Lit::Green);
-    own(k[11], FaceRule::ImageSpaced, QStringLiteral("CAM_MEUN.bmp"));
-    shared(k[12], FaceRule::ImageSpaced, QStringLiteral("white/PIP.bmp"), QStringLiteral("green/PIP.bmp"), Lit::Green);
+    own(k.rec, FaceRule::ImageSpaced, QStringLiteral("REC.bmp"));
+    own(k.pause, FaceRule::ImageSpaced, QStringLiteral("PAUSE.bmp"));
+    own(k.stream, FaceRule::ImageSpaced, QStringLiteral("STREAM.bmp"));
+    own(k.lineCfg, FaceRule::ImageSpaced, QStringLiteral("LNGE_CFG.bmp"));
+    own(k.micCfg, FaceRule::ImageSpaced, QStringLiteral("MIC_CFG.bmp"));
+    own(k.aux, FaceRule::ImageSpaced, QStringLiteral("M_AUX.bmp"));
+    shared(k.still, FaceRule::ImageSpaced, QStringLiteral("white/STILL.bmp"), QStringLiteral("green/STILL.bmp"),
+           Lit::Green);
+    own(k.camMenu, FaceRule::ImageSpaced, QStringLiteral("CAM_MEUN.bmp"));
+    shared(k.pip, FaceRule::ImageSpaced, QStringLiteral("white/PIP.bmp"), QStringLiteral("green/PIP.bmp"), Lit::Green);
     // The lit POP picture is spelt in lower case.
-    shared(k[13], FaceRule::ImageTight, QStringLiteral("white/POP.bmp"), QStringLiteral("green/pop.bmp"), Lit::Green);
-    own(k[14], FaceRule::ImageSpaced, QStringLiteral("switcher_key1_w.bmp"));
-    own(k[15], FaceRule::ImageSpaced, QStringLiteral("switcher_key2_w.bmp"));
-    own(k[16], FaceRule::ImageSpaced, QStringLiteral("switcher_key3_w.bmp"));
-    shared(k[17], FaceRule::ImageTight, QStringLiteral("white/FTB.bmp"), QStringLiteral("red/FTB.bmp"), Lit::Red);
-    shared(k[18], FaceRule::ImageTight, QStringLiteral("white/CUT.bmp"), QStringLiteral("red/CUT.bmp"), Lit::Red);
-    shared(k[19], FaceRule::ImageTight, QStringLiteral("white/AUTO.bmp"), QStringLiteral("red/AUTO.bmp"), Lit::Red);
-    own(k[20], FaceRule::ImageTight, QStringLiteral("Z+.bmp"));
-    own(k[21], FaceRule::ImageTight, QStringLiteral("Z-.bmp"));
-    shared(k[22], FaceRule::ImageTight, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/MIX.bmp"), Lit::Green);
-    shared(k[23], FaceRule::ImageTight, QStringLiteral("white/FADE.bmp"), QStringLiteral("green/FADE.bmp"),
+    shared(k.pop, FaceRule::ImageTight, QStringLiteral("white/POP.bmp"), QStringLiteral("green/pop.bmp"), Lit::Green);
+    own(k.key1, FaceRule::ImageSpaced, QStringLiteral("switcher_key1_w.bmp"));
+    own(k.key2, FaceRule::ImageSpaced, QStringLiteral("switcher_key2_w.bmp"));
+    own(k.key3, FaceRule::ImageSpaced, QStringLiteral("switcher_key3_w.bmp"));
+    shared(k.ftb, FaceRule::ImageTight, QStringLiteral("white/FTB.bmp"), QStringLiteral("red/FTB.bmp"), Lit::Red);
+    shared(k.cut, FaceRule::ImageTight, QStringLiteral("white/CUT.bmp"), QStringLiteral("red/CUT.bmp"), Lit::Red);
+    shared(k.autoKey, FaceRule::ImageTight, QStringLiteral("white/AUTO.bmp"), QStringLiteral("red/AUTO.bmp"),
+           Lit::Red);
+    own(k.zAdd, FaceRule::ImageTight, QStringLiteral("Z+.bmp"));
+    own(k.zSub, FaceRule::ImageTight, QStringLiteral("Z-.bmp"));
+    shared(k.mix, FaceRule::ImageTight, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/MIX.bmp"), Lit::Green);
+    shared(k.fade, FaceRule::ImageTight, QStringLiteral("white/FADE.bmp"), QStringLiteral("green/FADE.bmp"),
            Lit::Green);
+    QWidget* const rates[] = {k.rate1, k.rate2, k.rate3};
     for (int r = 1; r <= 3; ++r)
-        shared(k[size_t(23 + r)], FaceRule::ImageTight, QStringLiteral("white/RATE%1.bmp").arg(r),
+        shared(rates[r - 1], FaceRule::ImageTight, QStringLiteral("white/RATE%1.bmp").arg(r),
                QStringLiteral("green/RATE%1.bmp").arg(r), Lit::Green);
+}
+
+void FamilyPanel::addBarFaces(QWidget* pgmBar, QWidget* pvwBar)
+{
+    addFace(pgmBar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
+            QStringLiteral(":/images/red/BAR.bmp"), Lit::Red);
+    addFace(pvwBar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
+            QStringLiteral(":/images/green/BAR.bmp"), Lit::Green);
+}
+
+void FamilyPanel::flashAudioRow(QObject* owner, QWidget* key, const std::function<void()>& pickRow) const
+{
+    show(key, true);
+    if (!onlyFun::Delay_MSec(owner, kFlashAudioCfg))
+        return;
+    pickRow();
+    pages.audio->show();
+    show(key, false);
 }
 
 void FamilyPanel::addInputFaces(QWidget* pgm, QWidget* pvw, int n)
@@ -353,18 +381,23 @@ DevState::RecordTargets FamilyPanel::recordTargets() const
 }
 
 void FamilyPanel::applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                  const DevState::RecordTargets& to, int minSize, const RecordStep& first,
-                                  const RecordStep& last)
+                                  const DevState::RecordTargets& to)
+{
+    applyStateReply(reply, fields, to, StateRules());
+}
+
+void FamilyPanel::applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
+                                  const DevState::RecordTargets& to, const StateRules& rules)
 {
     DevState::StateDump dump;
-    if (!DevState::decodeStateDump(reply, minSize, dump))
+    if (!DevState::decodeStateDump(reply, rules.minSize, dump))
         return;
     DevStateGuard guard;
-    if (first)
-        first(dump.record);
+    if (rules.first)
+        rules.first(dump.record);
     DevState::applyRecord(dump.record, dump.record.present, fields, to);
-    if (last)
-        last(dump.record);
-    if (dump.hasStatus)
+    if (rules.last)
+        rules.last(dump.record);
+    if (rules.readsStatus && dump.hasStatus)
         DevState::applyRecStreamStatus(dump.status, to);
 }

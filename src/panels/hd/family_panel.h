@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QObject>
 #include <QString>
 
 #include <array>
@@ -47,8 +48,8 @@ public:
     // suffixes the faces use.
     void setBottomBar(MyButton* set, MyButton* sync, MyButton* exit, QLabel* version);
 
-    // Title "Qavo", a frameless dialog with a styled background.
-    static void styleWindow(QWidget* panel);
+    // Title "Qavo", frameless (a dialog unless flags say otherwise), a styled background.
+    static void styleWindow(QWidget* panel, Qt::WindowFlags flags = Qt::Dialog | Qt::FramelessWindowHint);
     static void styleBusLabels(std::initializer_list<QLabel*> labels);
     // Titled boxes get the rounded grey frame, the others no border.
     static void styleGroupBoxes(std::initializer_list<QGroupBox*> titled, std::initializer_list<QGroupBox*> plain);
@@ -63,20 +64,61 @@ public:
                  const QString& lit, Lit colour);
     // A second lit face of a key that has one (shown by lightRow's alternate).
     void addAltFace(QWidget* key, PanelFaces::FaceRule rule, const QString& lit, Lit colour);
-    // The faces of the keys every model panel's form names alike (the audio
-    // keys of CH1, CH2 and MASTER, recorder and stream, AUX, STILL, CAM MENU,
-    // the function row, FTB, CUT, AUTO, zoom, MIX, FADE, the rates), from
-    // the panel's own picture folder where the key has its own picture.
+    // The keys the model panels' forms name alike; a form without one leaves it null.
+    struct CommonKeys {
+        QWidget *ch1 = nullptr, *ch2 = nullptr, *master = nullptr, *src1 = nullptr, *src2 = nullptr,
+                *afvMix = nullptr, *rec = nullptr, *pause = nullptr, *stream = nullptr, *aux = nullptr,
+                *still = nullptr, *camMenu = nullptr, *pip = nullptr, *pop = nullptr, *key1 = nullptr,
+                *key2 = nullptr, *key3 = nullptr, *ftb = nullptr, *cut = nullptr, *autoKey = nullptr,
+                *zAdd = nullptr, *zSub = nullptr, *mix = nullptr, *fade = nullptr, *rate1 = nullptr,
+                *rate2 = nullptr, *rate3 = nullptr, *lineCfg = nullptr, *micCfg = nullptr;
+    };
+    // The keys of the panels with a camera block and CH1, CH2, MASTER on/off keys.
     template <class Form>
-    void addCommonFaces(Form* ui, const QString& ownRoot)
+    static CommonKeys cameraPanelKeys(Form* ui)
     {
-        addCommonFaces({ui->btn_ch1, ui->btn_ch2, ui->btn_master, ui->btn_src1, ui->btn_src2, ui->btn_afv_mix,
-                        ui->btn_rec, ui->btn_pause, ui->btn_stream, ui->btn_aux, ui->btn_still, ui->btn_cam_meun,
-                        ui->btn_pip, ui->btn_pop, ui->btn_key1, ui->btn_key2, ui->btn_key3, ui->btn_ftb, ui->btn_cut,
-                        ui->btn_auto, ui->btn_z_add, ui->btn_z_sub, ui->btn_mix, ui->btn_fade, ui->btn_rate1,
-                        ui->btn_rate2, ui->btn_rate3},
-                       ownRoot);
+        CommonKeys k = busKeys(ui);
+        k.ch1 = ui->btn_ch1;
+        k.ch2 = ui->btn_ch2;
+        k.master = ui->btn_master;
+        k.src1 = ui->btn_src1;
+        k.src2 = ui->btn_src2;
+        k.afvMix = ui->btn_afv_mix;
+        k.aux = ui->btn_aux;
+        k.camMenu = ui->btn_cam_meun;
+        k.zAdd = ui->btn_z_add;
+        k.zSub = ui->btn_z_sub;
+        return k;
     }
+    // The keys every model panel has: recorder and stream, STILL, the
+    // function row, FTB, CUT, AUTO, MIX, FADE, the rates.
+    template <class Form>
+    static CommonKeys busKeys(Form* ui)
+    {
+        CommonKeys k;
+        k.rec = ui->btn_rec;
+        k.pause = ui->btn_pause;
+        k.stream = ui->btn_stream;
+        k.still = ui->btn_still;
+        k.pip = ui->btn_pip;
+        k.pop = ui->btn_pop;
+        k.key1 = ui->btn_key1;
+        k.key2 = ui->btn_key2;
+        k.key3 = ui->btn_key3;
+        k.ftb = ui->btn_ftb;
+        k.cut = ui->btn_cut;
+        k.autoKey = ui->btn_auto;
+        k.mix = ui->btn_mix;
+        k.fade = ui->btn_fade;
+        k.rate1 = ui->btn_rate1;
+        k.rate2 = ui->btn_rate2;
+        k.rate3 = ui->btn_rate3;
+        return k;
+    }
+    // Their faces, from the Druvela folder where the key has a picture of its own.
+    void addCommonFaces(const CommonKeys& keys);
+    // The colour-bar keys of the program (red) and preview (green) rows.
+    void addBarFaces(QWidget* pgmBar, QWidget* pvwBar);
     // Input n of the program row (red) and of the preview row (green).
     void addInputFaces(QWidget* pgm, QWidget* pvw, int n);
     // A key that only ever shows one picture, unlit.
@@ -132,22 +174,30 @@ public:
     void showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const;
 
     // The dump's fields every model panel shows through its device-state
-    // operations of the same names; PGM and PVW are left to the panel.
+    // operations of the same names: levels, FTB, STILL, rate. PGM, PVW and
+    // the channel keys are left to the panel.
     template <class Panel>
-    DevState::PanelFields sharedFields(Panel* p) const
+    static DevState::PanelFields sharedFields(Panel* p)
     {
         DevState::PanelFields d;
-        onlyFun* f = fun;
-        d.audioMode = [f](quint8 v) { setAudioMode(f, v); };
-        d.ch1On = [p](quint8 v) { p->set_CH1_Enable(v); };
         d.ch1Level = [p](quint8 v) { p->set_CH1VOL_Style(v); };
-        d.ch2On = [p](quint8 v) { p->set_CH2_Enable(v); };
         d.ch2Level = [p](quint8 v) { p->set_CH2VOL_Style(v); };
-        d.masterOn = [p](quint8 v) { p->set_Master_Enable(v); };
         d.master = [p](quint8 v) { p->set_MasterVOL_Style(v); };
         d.ftb = [p](quint8 v) { p->set_FTB_Style(v); };
         d.still = [p](quint8 v) { p->set_Stll_Style(v); };
         d.rate = [p](quint8 v) { p->set_Rate_Style(v); };
+        return d;
+    }
+    // With the on/off keys of CH1, CH2 and MASTER and the controller's audio mode.
+    template <class Panel>
+    DevState::PanelFields channelKeyFields(Panel* p) const
+    {
+        DevState::PanelFields d = sharedFields(p);
+        onlyFun* f = fun;
+        d.audioMode = [f](quint8 v) { setAudioMode(f, v); };
+        d.ch1On = [p](quint8 v) { p->set_CH1_Enable(v); };
+        d.ch2On = [p](quint8 v) { p->set_CH2_Enable(v); };
+        d.masterOn = [p](quint8 v) { p->set_Master_Enable(v); };
         return d;
     }
 
@@ -157,21 +207,44 @@ public:
     DevState::RecordTargets recordTargets() const;
     // A state reply of at least minSize bytes, type 0x0A, record status 0:
     // the panel's own first step, every field, the panel's own last step,
-    // then the record and stream status when its length field lies inside
-    // the datagram, all under the device-state guard. Anything else is
-    // ignored whole.
+    // then (where the panel reads it) the record and stream status when its
+    // length field lies inside the datagram, all under the device-state
+    // guard. Anything else is ignored whole.
     using RecordStep = std::function<void(const DevState::Record&)>;
+    struct StateRules {
+        int minSize = DevState::kFamilyMinDumpSize;
+        RecordStep first, last;
+        bool readsStatus = true;
+    };
     static void applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                const DevState::RecordTargets& to, int minSize = DevState::kFamilyMinDumpSize,
-                                const RecordStep& first = {}, const RecordStep& last = {});
+                                const DevState::RecordTargets& to, const StateRules& rules);
+    static void applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
+                                const DevState::RecordTargets& to);
+
+    // LINE CFG (line) or MIC CFG: the key lit, a wait, the panel's signals
+    // enable the audio window's row, the window shows and the key goes dark;
+    // nothing after the wait when the panel went meanwhile.
+    template <class Panel>
+    void openAudioRow(Panel* panel, QWidget* key, bool line) const
+    {
+        flashAudioRow(panel, key, [panel, line] {
+            if (line) {
+                emit panel->show_lnge_cfg(true);
+                emit panel->show_mic_cfg(false);
+            } else {
+                emit panel->show_mic_cfg(true);
+                emit panel->show_lnge_cfg(false);
+            }
+        });
+    }
 
     onlyFun* fun = nullptr;
     EditionWindows pages;
     QString white, red, green, yellow;
 
 private:
+    void flashAudioRow(QObject* owner, QWidget* key, const std::function<void()>& pickRow) const;
     static void setAudioMode(onlyFun* f, quint8 v);
-    void addCommonFaces(const std::array<QWidget*, 27>& keys, const QString& ownRoot);
     QString suffix(Lit colour) const;
     QHash<const QWidget*, PanelFaces::Face> m_faces;
     QHash<const QWidget*, QString> m_altFaces;

@@ -107,7 +107,7 @@ void Kavrelo::init_button_style()
 
 void Kavrelo::init_faces()
 {
-    m_kit.addCommonFaces(ui, kDruvela);
+    m_kit.addCommonFaces(FamilyPanel::cameraPanelKeys(ui));
     // Kavrelo's own keys light in the tight spelling whatever their unlit one.
     auto own = [this](QWidget* key, FaceRule unlitRule, const QString& file) {
         m_kit.addFace(key, unlitRule, kKavrelo + QStringLiteral("white/") + file, FaceRule::ImageTight,
@@ -208,6 +208,7 @@ void Kavrelo::init_connect()
     connectFamilyBuses(ui, f, m_grpPGM, m_grpPVW, m_grpRate);
     connectFamilyAudio(ui, f, this);
     connectFamilyFunctions(ui, f, this, m_grpTransitions, m_grpFunction);
+    connectKey(ui->btn_aux, f, &onlyFun::m_on_btn_aux_clicked);
     connect(f, &onlyFun::set_aux_state_signals, this, [this](bool on) { set_aux_state(on ? 1 : 0); });
     connectFamilyCamera(ui, f, this, m_grpCam);
     connectPressRelease(ui->btn_focus_add, f, &onlyFun::m_on_btn_focus_add_pressed,
@@ -226,7 +227,7 @@ void Kavrelo::init_connect()
 void Kavrelo::init_record_fields()
 {
     // PGM and PVW go with AUX (applyAuxAndRows), before the shared fields.
-    m_recordFields = m_kit.sharedFields(this);
+    m_recordFields = m_kit.channelKeyFields(this);
     m_recordTargets = m_kit.recordTargets();
 }
 
@@ -457,10 +458,11 @@ void Kavrelo::applyCameraExtras(const DevState::Record& r)
 
 void Kavrelo::getDate(const QByteArray& by)
 {
-    FamilyPanel::applyStateReply(
-        by, m_recordFields, m_recordTargets, DevState::kTwelveInputMinDumpSize,
-        [this](const DevState::Record& r) { applyAuxAndRows(r); },
-        [this](const DevState::Record& r) { applyCameraExtras(r); });
+    FamilyPanel::StateRules rules;
+    rules.minSize = DevState::kTwelveInputMinDumpSize;
+    rules.first = [this](const DevState::Record& r) { applyAuxAndRows(r); };
+    rules.last = [this](const DevState::Record& r) { applyCameraExtras(r); };
+    FamilyPanel::applyStateReply(by, m_recordFields, m_recordTargets, rules);
 }
 
 void Kavrelo::getTXSliderDate(const QByteArray& by) { m_kit.applyTbarReply(by, ui->verticalSlider_4, ui->btn_auto); }
