@@ -40,6 +40,8 @@ public:
     void setDruvelaUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setKavreloUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setSarnoweUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setTesmondUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setOriskanUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     // The hidden "Pelimor" radio button's.
     void setPelimorUI();
     void showSearchPage();
