@@ -121,11 +121,13 @@ private slots:
             styles << styleOf(qPrintable(QStringLiteral("btn_pvw_%1").arg(n)));
             m_panel->set_aux_state(0);
         }
-        for (bool on : {false, true}) {
-            for (auto lamp : {&Kavrelo::on_Style_btnCH3, &Kavrelo::on_Style_btnSRC3, &Kavrelo::on_Style_btnSet_preset,
+        using Lamp = void (Kavrelo::*)(bool);
+        const Lamp lamps[] = {&Kavrelo::on_Style_btnCH3, &Kavrelo::on_Style_btnSRC3, &Kavrelo::on_Style_btnSet_preset,
                               &Kavrelo::on_Style_btnClear_preset, &Kavrelo::on_Style_btnGoto_preset,
                               &Kavrelo::on_Style_btn_f_add, &Kavrelo::on_Style_btn_f_sub, &Kavrelo::on_Style_btn_grpsw,
-                              &Kavrelo::on_Style_btn_speed, &Kavrelo::on_Style_btn_menu, &Kavrelo::on_Style_btnShitf})
+                              &Kavrelo::on_Style_btn_speed, &Kavrelo::on_Style_btn_menu, &Kavrelo::on_Style_btnShitf};
+        for (bool on : {false, true}) {
+            for (Lamp lamp : lamps)
                 (m_panel.data()->*lamp)(on);
             for (QWidget* w : m_panel->findChildren<QWidget*>())
                 styles << w->styleSheet();

@@ -98,12 +98,14 @@ private slots:
         QVERIFY(m_device->nothingSent());
         // Every face a key can show is in the picture set.
         QStringList styles;
-        for (bool on : {false, true}) {
-            for (auto lamp : {&Sarnowe::on_Style_btnMUTE, &Sarnowe::on_Style_btnSRC1, &Sarnowe::on_Style_btnSRC2,
+        using Lamp = void (Sarnowe::*)(bool);
+        const Lamp lamps[] = {&Sarnowe::on_Style_btnMUTE, &Sarnowe::on_Style_btnSRC1, &Sarnowe::on_Style_btnSRC2,
                               &Sarnowe::on_Style_btnCH1_VOL_ADD, &Sarnowe::on_Style_btnCH1_VOL_SUB,
                               &Sarnowe::on_Style_btnCH2_VOL_ADD, &Sarnowe::on_Style_btnCH2_VOL_SUB,
                               &Sarnowe::on_Style_btnF4, &Sarnowe::on_Style_btnLNGE, &Sarnowe::on_Style_btnMIC,
-                              &Sarnowe::on_Style_btnRec, &Sarnowe::on_Style_btnSTILL})
+                              &Sarnowe::on_Style_btnRec, &Sarnowe::on_Style_btnSTILL};
+        for (bool on : {false, true}) {
+            for (Lamp lamp : lamps)
                 (m_panel.data()->*lamp)(on);
             for (QWidget* w : m_panel->findChildren<QWidget*>())
                 styles << w->styleSheet();

@@ -12,11 +12,11 @@
 
 void EditionWindows::create(onlyFun* fun, QWidget* pagesParent)
 {
-    create(fun, pagesParent, lumaKeyName(), chromaKeyName(), true);
+    create(fun, pagesParent, lumaKeyName(), chromaKeyName(), true, true);
 }
 
 void EditionWindows::create(onlyFun* fun, QWidget* pagesParent, const QString& lumaName, const QString& chromaName,
-                            bool withSource)
+                            bool withSource, bool withAudio)
 {
     pip = new PIP_PAGE(pagesParent, fun);
     pop = new POP_PAGE(pagesParent, fun);
@@ -24,7 +24,8 @@ void EditionWindows::create(onlyFun* fun, QWidget* pagesParent, const QString& l
     chroma = new KEY_PAGE(pagesParent, fun, chromaName);
     pattern = new PATTERN_PAGE(pagesParent, fun);
     cam = new CAM_PAGE(pagesParent, fun);
-    audio = new AUDIO_PAGE(pagesParent, fun);
+    if (withAudio)
+        audio = new AUDIO_PAGE(pagesParent, fun);
     menu = new MainMenu(nullptr, fun);
     if (withSource)
         source = new SOURCE_PAGE(pagesParent, fun);

@@ -28,9 +28,9 @@ struct EditionWindows {
     // The pages get pagesParent (the panel, or none); the settings menu is always a window of its own.
     // The key pages are named as the edition panels name them, and the source page is made.
     void create(onlyFun* fun, QWidget* pagesParent);
-    // The same with the key pages' names given; the source page only when asked for.
+    // The same with the key pages' names given; the source and audio pages only when asked for.
     void create(onlyFun* fun, QWidget* pagesParent, const QString& lumaName, const QString& chromaName,
-                bool withSource);
+                bool withSource, bool withAudio);
     // Deletes those without a parent, in the order they were made.
     void deleteWindows();
 };

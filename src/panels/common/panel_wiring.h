@@ -2,6 +2,7 @@
 // Wiring the panels share: their forms give these keys the same object
 // names, and each key reaches the same controller operation.
 
+#include "audio_page.h"
 #include "onlyfun.h"
 
 #include <QAbstractButton>
@@ -81,9 +82,9 @@ inline void connectTbar(QSlider* tbar, onlyFun* f)
 // While the operator strokes the T-bar, AUTO shows red and CUT and AUTO are
 // locked. The handler runs directly inside the controller's emission; it lives
 // as long as context does.
-template <class Panel>
-void connectAutoLock(onlyFun* f, QObject* context, Panel* panel, void (Panel::*autoLamp)(bool),
-                     QAbstractButton* cut, QAbstractButton* autoKey)
+template <class Panel, class Lamp>
+void connectAutoLock(onlyFun* f, QObject* context, Panel* panel, Lamp autoLamp, QAbstractButton* cut,
+                     QAbstractButton* autoKey)
 {
     QObject::connect(f, &onlyFun::m_on_Style_btnAuto, context, [panel, autoLamp, cut, autoKey](bool moving) {
         (panel->*autoLamp)(moving);
@@ -182,6 +183,16 @@ void connectFamilyCamera(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* camer
     connectById(cameras, f, &onlyFun::m_on_btnGrp_Cam_clicked);
     connectPressRelease(ui->btn_z_add, f, &onlyFun::m_on_btn_z_add_pressed, &onlyFun::m_on_btn_z_add_released);
     connectPressRelease(ui->btn_z_sub, f, &onlyFun::m_on_btn_z_sub_pressed, &onlyFun::m_on_btn_z_sub_released);
+}
+
+// LINE CFG and MIC CFG to the controller, and the panel's choice of row to the audio window.
+template <class Form, class Panel>
+void connectFamilyAudioRows(Form* ui, onlyFun* f, Panel* panel, AUDIO_PAGE* audio)
+{
+    connectKey(ui->btn_lnge_cfg, f, &onlyFun::m_on_btn_lnge_cfg_clicked);
+    connectKey(ui->btn_mic_cfg, f, &onlyFun::m_on_btn_mic_cfg_clicked);
+    QObject::connect(panel, &Panel::show_lnge_cfg, audio, &AUDIO_PAGE::show_lnge_cfg_slots);
+    QObject::connect(panel, &Panel::show_mic_cfg, audio, &AUDIO_PAGE::show_mic_cfg_slots);
 }
 
 // AUTO with its lock, CUT, the replies and the end of the run.

@@ -20,17 +20,69 @@ using PanelFaces::FaceRule;
 
 namespace {
 constexpr int kWipeGroups = 10;
-constexpr unsigned kFlashAudioCfg = 400;
+
+QWidget* named(const QWidget* window, const char* name)
+{
+    return window->findChild<QWidget*>(QLatin1String(name));
+}
 }
 
-void FamilyPanel::createWindows(QWidget* panel, Joystick_PAGE* joystick)
+void FamilyPanel::createWindows(QWidget* panel, Joystick_PAGE* joystick, bool withAudio)
 {
     fun = new onlyFun(panel);
     // These panels name their key pages so that the controller's key rules
     // leave them alone: they open and close, and send and show nothing.
-    pages.create(fun, nullptr, QStringLiteral("LUMA"), QStringLiteral("CHROMA"), false);
+    pages.create(fun, nullptr, QStringLiteral("LUMA"), QStringLiteral("CHROMA"), false, withAudio);
     if (joystick)
         joystick->getOnlyfunPoint(fun);
+}
+
+FamilyPanel::CommonKeys FamilyPanel::commonKeys(const QWidget* w)
+{
+    CommonKeys k;
+    k.ch1 = named(w, "btn_ch1");
+    k.ch2 = named(w, "btn_ch2");
+    k.ch3 = named(w, "btn_ch3");
+    k.master = named(w, "btn_master");
+    k.src1 = named(w, "btn_src1");
+    k.src2 = named(w, "btn_src2");
+    k.src3 = named(w, "btn_src3");
+    k.afvMix = named(w, "btn_afv_mix");
+    k.rec = named(w, "btn_rec");
+    k.pause = named(w, "btn_pause");
+    k.stream = named(w, "btn_stream");
+    k.aux = named(w, "btn_aux");
+    k.hdrOn = named(w, "btn_hdr_on");
+    k.still = named(w, "btn_still");
+    k.camMenu = named(w, "btn_cam_meun");
+    k.pip = named(w, "btn_pip");
+    k.pop = named(w, "btn_pop");
+    k.key1 = named(w, "btn_key1");
+    k.key2 = named(w, "btn_key2");
+    k.key3 = named(w, "btn_key3");
+    k.ftb = named(w, "btn_ftb");
+    k.cut = named(w, "btn_cut");
+    k.autoKey = named(w, "btn_auto");
+    k.zAdd = named(w, "btn_z_add");
+    k.zSub = named(w, "btn_z_sub");
+    k.mix = named(w, "btn_mix");
+    k.fade = named(w, "btn_fade");
+    k.rate1 = named(w, "btn_rate1");
+    k.rate2 = named(w, "btn_rate2");
+    k.rate3 = named(w, "btn_rate3");
+    k.lineCfg = named(w, "btn_lnge_cfg");
+    k.micCfg = named(w, "btn_mic_cfg");
+    return k;
+}
+
+FamilyPanel::TransitionKeys FamilyPanel::transitionKeys(const QWidget* w)
+{
+    TransitionKeys keys{};
+    keys[0] = w->findChild<QAbstractButton*>(QStringLiteral("btn_mix"));
+    keys[1] = w->findChild<QAbstractButton*>(QStringLiteral("btn_fade"));
+    for (int g = 1; g <= kWipeGroups; ++g)
+        keys[size_t(g + 1)] = w->findChild<QAbstractButton*>(QStringLiteral("btnGroup%1").arg(g));
+    return keys;
 }
 
 void FamilyPanel::setBottomBar(MyButton* set, MyButton* sync, MyButton* exit, QLabel* version)
@@ -73,6 +125,8 @@ void FamilyPanel::styleFaders(std::initializer_list<QSlider*> faders)
         "QSlider::groove:vertical {border: 1px solid ;border-radius:5px;background-color:rgb(31,31,31);}"
         "QSlider::handle:vertical {border-image: url(:/images/StyleSheet/vslider_2.png);width: 19px;height: 35px;}");
     for (QSlider* s : faders) {
+        if (!s)
+            continue;
         s->setRange(0, 100);
         s->setSingleStep(1);
         s->setTickInterval(20);
@@ -136,9 +190,15 @@ void FamilyPanel::addCommonFaces(const CommonKeys& k)
     };
     own(k.ch1, FaceRule::Image, QStringLiteral("CH1.bmp"));
     own(k.ch2, FaceRule::Image, QStringLiteral("CH2.bmp"));
+    if (k.ch3)
+        addFace(k.ch3, FaceRule::Image, QStringLiteral(":/images/Kavrelo/white/CH3.bmp"),
+                QStringLiteral(":/images/Kavrelo/green/CH3.bmp"), Lit::Green);
     own(k.master, FaceRule::Image, QStringLiteral("MASTER.bmp"));
     own(k.src1, FaceRule::Image, QStringLiteral("SRC1.bmp"));
     own(k.src2, FaceRule::Image, QStringLiteral("SRC2.bmp"));
+    if (k.src3)
+        addFace(k.src3, FaceRule::Image, QStringLiteral(":/images/Tavrine/white/SRC3.bmp"),
+                QStringLiteral(":/images/Tavrine/green/SRC3.bmp"), Lit::Green);
     shared(k.afvMix, FaceRule::ImageSpaced, QStringLiteral("white/MIX.bmp"), QStringLiteral("green/AFV.bmp"),
            Lit::Green);
     own(k.rec, FaceRule::ImageSpaced, QStringLiteral("REC.bmp"));
@@ -147,6 +207,8 @@ void FamilyPanel::addCommonFaces(const CommonKeys& k)
     own(k.lineCfg, FaceRule::ImageSpaced, QStringLiteral("LNGE_CFG.bmp"));
     own(k.micCfg, FaceRule::ImageSpaced, QStringLiteral("MIC_CFG.bmp"));
     own(k.aux, FaceRule::ImageSpaced, QStringLiteral("M_AUX.bmp"));
+    shared(k.hdrOn, FaceRule::ImageSpaced, QStringLiteral("white/HDR_ON.bmp"), QStringLiteral("green/HDR_ON.bmp"),
+           Lit::Green);
     shared(k.still, FaceRule::ImageSpaced, QStringLiteral("white/STILL.bmp"), QStringLiteral("green/STILL.bmp"),
            Lit::Green);
     own(k.camMenu, FaceRule::ImageSpaced, QStringLiteral("CAM_MEUN.bmp"));
@@ -177,16 +239,6 @@ void FamilyPanel::addBarFaces(QWidget* pgmBar, QWidget* pvwBar)
             QStringLiteral(":/images/red/BAR.bmp"), Lit::Red);
     addFace(pvwBar, FaceRule::ImageTight, QStringLiteral(":/images/white/BAR.bmp"),
             QStringLiteral(":/images/green/BAR.bmp"), Lit::Green);
-}
-
-void FamilyPanel::flashAudioRow(QObject* owner, QWidget* key, const std::function<void()>& pickRow) const
-{
-    show(key, true);
-    if (!onlyFun::Delay_MSec(owner, kFlashAudioCfg))
-        return;
-    pickRow();
-    pages.audio->show();
-    show(key, false);
 }
 
 void FamilyPanel::addInputFaces(QWidget* pgm, QWidget* pvw, int n)
@@ -227,13 +279,15 @@ QButtonGroup* FamilyPanel::keyGroup(QObject* parent, std::initializer_list<std::
 
 void FamilyPanel::resetRow(const QButtonGroup* group) const
 {
+    if (!group)
+        return;
     for (QAbstractButton* b : group->buttons())
         show(b, false);
 }
 
 void FamilyPanel::lightRow(const QButtonGroup* group, int id, bool alternate) const
 {
-    QAbstractButton* b = group->button(id);
+    QAbstractButton* b = group ? group->button(id) : nullptr;
     if (!b)
         return;
     const auto alt = m_altFaces.constFind(b);
@@ -276,7 +330,8 @@ QButtonGroup* FamilyPanel::transitionGroup(QObject* parent) const
 {
     auto* group = new QButtonGroup(parent);
     for (size_t id = 0; id < m_transitions.size(); ++id)
-        group->addButton(m_transitions[id], int(id));
+        if (m_transitions[id])
+            group->addButton(m_transitions[id], int(id));
     return group;
 }
 
@@ -285,14 +340,15 @@ void FamilyPanel::resetTransitions() const
     show(m_transitions[0], false);
     show(m_transitions[1], false);
     for (int g = 1; g <= kWipeGroups; ++g)
-        m_transitions[size_t(g + 1)]->setStyleSheet(wipeFaceStyle(g, false));
+        if (QAbstractButton* key = m_transitions[size_t(g + 1)])
+            key->setStyleSheet(wipeFaceStyle(g, false));
 }
 
 void FamilyPanel::lightTransition(int id) const
 {
     if (id == 0 || id == 1)
         show(m_transitions[size_t(id)], true);
-    else if (id >= 2 && id <= kWipeGroups + 1)
+    else if (id >= 2 && id <= kWipeGroups + 1 && m_transitions[size_t(id)])
         m_transitions[size_t(id)]->setStyleSheet(wipeFaceStyle(id - 1, true));
 }
 
@@ -360,8 +416,6 @@ void FamilyPanel::showFunction(const FunctionKeys& keys, int idx, const std::arr
         windows[i]->show();
 }
 
-void FamilyPanel::setAudioMode(onlyFun* f, quint8 v) { f->set_AFVorMIX_Style(v); }
-
 DevState::RecordTargets FamilyPanel::recordTargets() const
 {
     DevState::RecordTargets to;
@@ -373,31 +427,9 @@ DevState::RecordTargets FamilyPanel::recordTargets() const
     to.pattern = pages.pattern;
     to.cam = pages.cam;
     to.menu = pages.menu;
-    to.audio = pages.audio;
+    to.audio = pages.audio;  // null on a panel without the audio page
     to.readsF7Mode = false;
     to.readsHdr = false;
     to.menuShowsMic = false;
     return to;
-}
-
-void FamilyPanel::applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                  const DevState::RecordTargets& to)
-{
-    applyStateReply(reply, fields, to, StateRules());
-}
-
-void FamilyPanel::applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                  const DevState::RecordTargets& to, const StateRules& rules)
-{
-    DevState::StateDump dump;
-    if (!DevState::decodeStateDump(reply, rules.minSize, dump))
-        return;
-    DevStateGuard guard;
-    if (rules.first)
-        rules.first(dump.record);
-    DevState::applyRecord(dump.record, dump.record.present, fields, to);
-    if (rules.last)
-        rules.last(dump.record);
-    if (rules.readsStatus && dump.hasStatus)
-        DevState::applyRecStreamStatus(dump.status, to);
 }

@@ -1,10 +1,10 @@
 #pragma once
-// What the six model panels (HD and 4K families) share: the controller and
-// settings windows they own, the construction steps that style their window,
-// group boxes, faders and T-bar, their key faces (an image rule and one of
-// the controller's colour suffixes), key rows addressed by id, the wipe-group
-// faces and the acknowledgement flash. A panel class keeps one FamilyPanel
-// and says only which keys it has and how they look.
+// The kit the six model panels (HD and 4K families) are built with: the
+// controller and settings windows they own, the construction steps that style
+// their window, group boxes, faders and T-bar, their key faces (an image rule
+// and one of the controller's colour suffixes), key rows addressed by id, the
+// wipe-group faces and the acknowledgement flash. FamilyWindow owns one and
+// holds the operations every panel shares; a panel adds its own faces here.
 
 #include "edition_windows.h"
 #include "panel_faces.h"
@@ -38,9 +38,10 @@ public:
     enum class Lit { Green, Red, Yellow };
 
     // The controller (child of panel) and the settings windows (no parent),
-    // the key pages named "LUMA" and "CHROMA", no source page; the joystick,
-    // where the form has one, drives the same controller.
-    void createWindows(QWidget* panel, Joystick_PAGE* joystick);
+    // the key pages named "LUMA" and "CHROMA", no source page, the audio page
+    // where the panel has one; the joystick, where the form has one, drives
+    // the same controller.
+    void createWindows(QWidget* panel, Joystick_PAGE* joystick, bool withAudio);
     // Deletes the settings windows; the controller goes with the panel.
     void deleteWindows() { pages.deleteWindows(); }
 
@@ -53,7 +54,7 @@ public:
     static void styleBusLabels(std::initializer_list<QLabel*> labels);
     // Titled boxes get the rounded grey frame, the others no border.
     static void styleGroupBoxes(std::initializer_list<QGroupBox*> titled, std::initializer_list<QGroupBox*> plain);
-    // Audio faders 0..100, the T-bar 0..127.
+    // Audio faders 0..100 (null: no such fader), the T-bar 0..127.
     static void styleFaders(std::initializer_list<QSlider*> faders);
     static void styleTbar(QSlider* tbar);
 
@@ -64,57 +65,18 @@ public:
                  const QString& lit, Lit colour);
     // A second lit face of a key that has one (shown by lightRow's alternate).
     void addAltFace(QWidget* key, PanelFaces::FaceRule rule, const QString& lit, Lit colour);
-    // The keys the model panels' forms name alike; a form without one leaves it null.
+    // The keys the model panels' forms name alike, found by their object names
+    // (btn_ch1, btn_rec, btn_hdr_on, ...); a form without one leaves it null.
     struct CommonKeys {
-        QWidget *ch1 = nullptr, *ch2 = nullptr, *master = nullptr, *src1 = nullptr, *src2 = nullptr,
-                *afvMix = nullptr, *rec = nullptr, *pause = nullptr, *stream = nullptr, *aux = nullptr,
-                *still = nullptr, *camMenu = nullptr, *pip = nullptr, *pop = nullptr, *key1 = nullptr,
-                *key2 = nullptr, *key3 = nullptr, *ftb = nullptr, *cut = nullptr, *autoKey = nullptr,
-                *zAdd = nullptr, *zSub = nullptr, *mix = nullptr, *fade = nullptr, *rate1 = nullptr,
-                *rate2 = nullptr, *rate3 = nullptr, *lineCfg = nullptr, *micCfg = nullptr;
+        QWidget *ch1 = nullptr, *ch2 = nullptr, *ch3 = nullptr, *master = nullptr, *src1 = nullptr,
+                *src2 = nullptr, *src3 = nullptr, *afvMix = nullptr, *rec = nullptr, *pause = nullptr,
+                *stream = nullptr, *aux = nullptr, *hdrOn = nullptr, *still = nullptr, *camMenu = nullptr,
+                *pip = nullptr, *pop = nullptr, *key1 = nullptr, *key2 = nullptr, *key3 = nullptr, *ftb = nullptr,
+                *cut = nullptr, *autoKey = nullptr, *zAdd = nullptr, *zSub = nullptr, *mix = nullptr,
+                *fade = nullptr, *rate1 = nullptr, *rate2 = nullptr, *rate3 = nullptr, *lineCfg = nullptr,
+                *micCfg = nullptr;
     };
-    // The keys of the panels with a camera block and CH1, CH2, MASTER on/off keys.
-    template <class Form>
-    static CommonKeys cameraPanelKeys(Form* ui)
-    {
-        CommonKeys k = busKeys(ui);
-        k.ch1 = ui->btn_ch1;
-        k.ch2 = ui->btn_ch2;
-        k.master = ui->btn_master;
-        k.src1 = ui->btn_src1;
-        k.src2 = ui->btn_src2;
-        k.afvMix = ui->btn_afv_mix;
-        k.aux = ui->btn_aux;
-        k.camMenu = ui->btn_cam_meun;
-        k.zAdd = ui->btn_z_add;
-        k.zSub = ui->btn_z_sub;
-        return k;
-    }
-    // The keys every model panel has: recorder and stream, STILL, the
-    // function row, FTB, CUT, AUTO, MIX, FADE, the rates.
-    template <class Form>
-    static CommonKeys busKeys(Form* ui)
-    {
-        CommonKeys k;
-        k.rec = ui->btn_rec;
-        k.pause = ui->btn_pause;
-        k.stream = ui->btn_stream;
-        k.still = ui->btn_still;
-        k.pip = ui->btn_pip;
-        k.pop = ui->btn_pop;
-        k.key1 = ui->btn_key1;
-        k.key2 = ui->btn_key2;
-        k.key3 = ui->btn_key3;
-        k.ftb = ui->btn_ftb;
-        k.cut = ui->btn_cut;
-        k.autoKey = ui->btn_auto;
-        k.mix = ui->btn_mix;
-        k.fade = ui->btn_fade;
-        k.rate1 = ui->btn_rate1;
-        k.rate2 = ui->btn_rate2;
-        k.rate3 = ui->btn_rate3;
-        return k;
-    }
+    static CommonKeys commonKeys(const QWidget* window);
     // Their faces, from the Druvela folder where the key has a picture of its own.
     void addCommonFaces(const CommonKeys& keys);
     // The colour-bar keys of the program (red) and preview (green) rows.
@@ -129,7 +91,8 @@ public:
 
     // A button group of (key, id) pairs, child of parent.
     static QButtonGroup* keyGroup(QObject* parent, std::initializer_list<std::pair<QAbstractButton*, int>> keys);
-    // Every key of the group unlit; then one key, by id, lit (ids without a key: nothing).
+    // Every key of the group unlit; then one key, by id, lit (ids without a key,
+    // or no group: nothing).
     void resetRow(const QButtonGroup* group) const;
     void lightRow(const QButtonGroup* group, int id, bool alternate = false) const;
 
@@ -143,14 +106,10 @@ public:
     QString sfxFaceStyle(const QString& root, const QString& extension, int group, bool lit) const;
 
     // The transition block: MIX (id 0), FADE (1) and the wipe groups 1..10
-    // (ids 2..11), whose faces come from sfxRoot (see sfxFaceStyle).
+    // (ids 2..11, btnGroup1..btnGroup10), whose faces come from sfxRoot (see
+    // sfxFaceStyle); keys the form lacks stay null and show nothing.
     using TransitionKeys = std::array<QAbstractButton*, 12>;
-    template <class Form>
-    static TransitionKeys transitionKeys(Form* ui)
-    {
-        return {ui->btn_mix,    ui->btn_fade,   ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4,
-                ui->btnGroup5, ui->btnGroup6, ui->btnGroup7, ui->btnGroup8, ui->btnGroup9, ui->btnGroup10};
-    }
+    static TransitionKeys transitionKeys(const QWidget* window);
     void setTransitions(const TransitionKeys& keys, const QString& sfxRoot, const QString& sfxExtension);
     // The keys in a button group by their ids, child of parent.
     QButtonGroup* transitionGroup(QObject* parent) const;
@@ -173,78 +132,15 @@ public:
     // After the reset, key idx (1..5) takes its own flag and its window opens when set; other idx: nothing.
     void showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const;
 
-    // The dump's fields every model panel shows through its device-state
-    // operations of the same names: levels, FTB, STILL, rate. PGM, PVW and
-    // the channel keys are left to the panel.
-    template <class Panel>
-    static DevState::PanelFields sharedFields(Panel* p)
-    {
-        DevState::PanelFields d;
-        d.ch1Level = [p](quint8 v) { p->set_CH1VOL_Style(v); };
-        d.ch2Level = [p](quint8 v) { p->set_CH2VOL_Style(v); };
-        d.master = [p](quint8 v) { p->set_MasterVOL_Style(v); };
-        d.ftb = [p](quint8 v) { p->set_FTB_Style(v); };
-        d.still = [p](quint8 v) { p->set_Stll_Style(v); };
-        d.rate = [p](quint8 v) { p->set_Rate_Style(v); };
-        return d;
-    }
-    // With the on/off keys of CH1, CH2 and MASTER and the controller's audio mode.
-    template <class Panel>
-    DevState::PanelFields channelKeyFields(Panel* p) const
-    {
-        DevState::PanelFields d = sharedFields(p);
-        onlyFun* f = fun;
-        d.audioMode = [f](quint8 v) { setAudioMode(f, v); };
-        d.ch1On = [p](quint8 v) { p->set_CH1_Enable(v); };
-        d.ch2On = [p](quint8 v) { p->set_CH2_Enable(v); };
-        d.masterOn = [p](quint8 v) { p->set_Master_Enable(v); };
-        return d;
-    }
-
-    // Where a state dump goes: the panel's keys (fields), the controller and
-    // every settings window; neither the HDR byte nor the settings window's
-    // microphone entry.
+    // Where a state dump goes: the controller and every settings window the
+    // panel has; neither the HDR byte nor the settings window's microphone entry.
     DevState::RecordTargets recordTargets() const;
-    // A state reply of at least minSize bytes, type 0x0A, record status 0:
-    // the panel's own first step, every field, the panel's own last step,
-    // then (where the panel reads it) the record and stream status when its
-    // length field lies inside the datagram, all under the device-state
-    // guard. Anything else is ignored whole.
-    using RecordStep = std::function<void(const DevState::Record&)>;
-    struct StateRules {
-        int minSize = DevState::kFamilyMinDumpSize;
-        RecordStep first, last;
-        bool readsStatus = true;
-    };
-    static void applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                const DevState::RecordTargets& to, const StateRules& rules);
-    static void applyStateReply(const QByteArray& reply, const DevState::PanelFields& fields,
-                                const DevState::RecordTargets& to);
-
-    // LINE CFG (line) or MIC CFG: the key lit, a wait, the panel's signals
-    // enable the audio window's row, the window shows and the key goes dark;
-    // nothing after the wait when the panel went meanwhile.
-    template <class Panel>
-    void openAudioRow(Panel* panel, QWidget* key, bool line) const
-    {
-        flashAudioRow(panel, key, [panel, line] {
-            if (line) {
-                emit panel->show_lnge_cfg(true);
-                emit panel->show_mic_cfg(false);
-            } else {
-                emit panel->show_mic_cfg(true);
-                emit panel->show_lnge_cfg(false);
-            }
-        });
-    }
 
     onlyFun* fun = nullptr;
     EditionWindows pages;
     QString white, red, green, yellow;
 
 private:
-    void flashAudioRow(QObject* owner, QWidget* key, const std::function<void()>& pickRow) const;
-    static void setAudioMode(onlyFun* f, quint8 v);
     QString suffix(Lit colour) const;
     QHash<const QWidget*, PanelFaces::Face> m_faces;
     QHash<const QWidget*, QString> m_altFaces;
