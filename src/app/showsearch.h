@@ -42,6 +42,8 @@ public:
     void setSarnoweUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setTesmondUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setOriskanUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    // Runs the panel modally and returns once it has ended.
+    void setHalvaniUI(QString ip, uchar a, uchar b);
     // The hidden "Pelimor" radio button's.
     void setPelimorUI();
     void showSearchPage();

@@ -60,6 +60,17 @@ public:
         }
     }
 
+    // The next n commands, and "more" when anything follows them.
+    QList<QByteArray> take(int n)
+    {
+        QList<QByteArray> out;
+        for (int i = 0; i < n; ++i)
+            out << nextCommand();
+        if (!nothingSent())
+            out << "more";
+        return out;
+    }
+
     // True when nothing but heartbeats came in before a marker sent now: the
     // panel writes synchronously, so anything it sent earlier is queued first.
     bool nothingSent()

@@ -11,14 +11,5 @@ struct WorkdataWire {
 
     WorkdataWire() { ws.get_DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF); }
 
-    // The next n frames, and "more" when anything follows them.
-    QList<QByteArray> take(int n)
-    {
-        QList<QByteArray> out;
-        for (int i = 0; i < n; ++i)
-            out << wire.nextCommand();
-        if (!wire.nothingSent())
-            out << "more";
-        return out;
-    }
+    QList<QByteArray> take(int n) { return wire.take(n); }
 };

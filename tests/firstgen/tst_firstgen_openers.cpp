@@ -1,8 +1,11 @@
 // The search window's Tesmond and Oriskan openers: the panel shows in place of
 // the search with the program's icon, asks for the state once, and its return
 // key brings the search back and deletes it, so nothing polls afterwards.
+// The Halvani opener runs its panel modally, and returns once its return key
+// has ended the run, the panel deleted and the search back.
 // The search window broadcasts as soon as it exists: run in a namespace only.
 
+#include "halvaniui.h"
 #include "panel_rig.h"
 #include "showsearch.h"
 #include "tesmondui.h"
@@ -80,6 +83,41 @@ private slots:
         QTest::qWait(4000);
         for (const QByteArray& c : wire.commands())
             QVERIFY(c.size() <= 16 || quint8(c.at(16)) != 0x0A);
+    }
+
+    void halvaniRunsModally()
+    {
+        SwitcherWire wire;
+        QVERIFY(wire.isBound());
+        showsearch search;
+        search.show();
+        QPointer<HalvaniUI> panel;
+        bool runningInstead = false, sentNothing = false;
+        QString target;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* p = qobject_cast<HalvaniUI*>(w))
+                    panel = p;
+            if (!panel)
+                return;
+            runningInstead = panel->isVisible() && panel->isModal() && !panel->parent() && !search.isVisible() &&
+                             panel->windowIcon().pixmap(64).toImage() ==
+                                 QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")).pixmap(64).toImage();
+            sentNothing = wire.nothingSent();
+            QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("btn_return")), Qt::LeftButton);
+        });
+        bool forced = false;  // a run the return key could not end still ends
+        QTimer::singleShot(10000, &search, [&] {
+            forced = panel;
+            if (panel)
+                panel->reject();
+        });
+        search.setHalvaniUI(QStringLiteral("127.0.0.2"), 0xA5, 0xFF);
+        QVERIFY(runningInstead);
+        QVERIFY(sentNothing);
+        QVERIFY(!forced);
+        QVERIFY(!panel);
+        QVERIFY(search.isVisible());
     }
 };
 

@@ -204,12 +204,7 @@ void FirstGenPanel::setslider0(int v)
         m_autoLampLit = false;
     }
     if (v == top) {
-        if (!topSwapped) {
-            setPGM_PVWCH();
-            topSwapped = true;
-            bottomSwapped = false;
-        }
-        reverseStroke = true;
+        reachTop([this] { setPGM_PVWCH(); });
         m_ws->SwndCMDslider(1, 128);
         qDebug() << "value_up:" << v;
     }
@@ -230,12 +225,7 @@ void FirstGenPanel::setslider1(int v)
         qDebug() << "value_down:" << top - v;
         return;
     }
-    if (!bottomSwapped) {
-        setPGM_PVWCH();
-        topSwapped = false;
-        bottomSwapped = true;
-    }
-    reverseStroke = false;
+    reachBottom([this] { setPGM_PVWCH(); });
     m_ws->SwndCMDslider(0, 128);
     m_ws->SwndCMDslider(1, 0);
 }

@@ -6,6 +6,8 @@
 // panel, turns T-bar moves into frames and fills its parts from state replies.
 
 #include <QByteArray>
+#include "tbar_ends.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -21,7 +23,7 @@ class QSlider_Left;
 class QSlider_Right;
 class QSplitter;
 
-class FirstGenPanel : public QDialog
+class FirstGenPanel : public QDialog, public TbarEnds
 {
     Q_OBJECT
 public:
@@ -29,9 +31,6 @@ public:
 
     bool isWinMax = false;
     bool isNarrow = true;
-    bool topSwapped = false;
-    bool bottomSwapped = false;
-    bool reverseStroke = false;
 
 public slots:
     void on_Topwidge_Singnale_btnwinmax(bool wasMax);
