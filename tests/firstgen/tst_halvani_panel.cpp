@@ -1,23 +1,16 @@
-// The Halvani panel window against a loopback switcher at 127.0.0.2: where its
-// parts sit, what its keys and T-bar send, the lamp swaps, the narrow and the
+// The Halvani panel window against a loopback switcher at 127.0.0.2: what its
+// keys and T-bar send, their faces, the lamp swaps, the narrow and the
 // wide window, and the waits that the panel may not outlive.
 
-#include "devlog.h"
-#include "druvela_workdata.h"
 #include "face_pictures.h"
 #include "firstgen_style.h"
-#include "halvani_audio.h"
 #include "halvani_bus.h"
-#include "halvani_pip.h"
-#include "halvani_pop.h"
-#include "halvani_transitions.h"
 #include "halvaniui.h"
 #include "ip_dialog.h"
 #include "panel_rig.h"
 #include "widget_events.h"
 #include "zv_resources.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 
@@ -89,16 +82,7 @@ private slots:
         QVERIFY(m_wire->nothingSent());
         const QSize desk = FirstGenStyle::desktopSize();
         QCOMPARE(m_panel->geometry(), QRect((desk.width() - 1000) / 2, (desk.height() - 600) / 2, 1000, 600));
-        QCOMPARE(m_panel->windowTitle(), QStringLiteral("Qavo"));
-        QCOMPARE(m_panel->windowFlags() & (Qt::Dialog | Qt::FramelessWindowHint), Qt::Dialog | Qt::FramelessWindowHint);
-        auto* ws = m_panel->findChild<Druvela_workdata*>();
-        QCOMPARE(ws->parent(), m_panel.data());
-        QCOMPARE(ws->on_DevIP(), QStringLiteral("127.0.0.2"));
         QVERIFY(w("PIP")->isHidden() && w("POP")->isHidden());
-        auto* bar = qobject_cast<QSlider*>(w("verticalSlider_auto"));
-        QCOMPARE(bar->minimum(), 0);
-        QCOMPARE(bar->maximum(), 126);
-        QCOMPARE(qobject_cast<QLabel*>(w("label_title"))->text(), QStringLiteral("HD VIDEO <br/>SWITCHER"));
         // Every picture the window names is in the image set.
         QStringList sheets{m_panel->styleSheet()};
         for (const QWidget* c : m_panel->findChildren<QWidget*>())
@@ -107,30 +91,6 @@ private slots:
         QVERIFY(pictures.contains(QStringLiteral(":/images/StyleSheet/set.png")));
         for (const QString& p : pictures)
             QVERIFY2(!QPixmap(p).isNull(), qPrintable(p));
-    }
-
-    void places_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        const std::pair<const char*, QRect> rows[] = {
-            {"Devlog", {0, 0, 1000, 30}},         {"btn_return", {0, 50, 30, 30}},
-            {"AUDIO", {40, 95, 320, 220}},        {"Transitions", {390, 95, 250, 220}},
-            {"label_title", {730, 70, 140, 70}},  {"btn_pip", {700, 180, 55, 55}},
-            {"btn_pop", {850, 180, 55, 55}},      {"verticalSlider_auto", {680, 280, 110, 300}},
-            {"btn_auto", {850, 310, 66, 63}},     {"btn_cut", {850, 460, 66, 63}},
-            {"PGM", {40, 340, 610, 125}},         {"PVW", {40, 450, 610, 125}},
-            {"label_separator", {950, 30, 10, 570}}, {"btn_ip", {5, 575, 20, 20}},
-            {"PIP", {1000, 150, 250, 350}},       {"POP", {1000, 150, 250, 350}},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.first) << QString::fromLatin1(r.first) << r.second;
-    }
-    void places()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, geometry);
-        QCOMPARE(w(name)->geometry(), geometry);
     }
 
     void faces_data()
@@ -163,8 +123,6 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(m_panel, setter.constData(), Q_ARG(bool, on)));
             QCOMPARE(w(name)->styleSheet(), on ? lit : unlit);
         }
-        QCOMPARE(m_panel->greyStyle, kGrey);
-        QCOMPARE(m_panel->greenStyle, kGreen);
     }
 
     // PGM on 2 and PVW on 3, with PIP or POP on first.
@@ -347,13 +305,6 @@ private slots:
         key("btn_auto")->click();
         QVERIFY(!m_panel);
         QCOMPARE(take(1), QList<QByteArray>{kAuto});
-    }
-
-    void returnKeyCloses()
-    {
-        key("btn_return")->click();
-        QVERIFY(!m_panel->isVisible());
-        QCOMPARE(m_panel->result(), 0);
     }
 
     // For a look at the window: /tmp/zv_halvani_narrow.png and _wide.png.

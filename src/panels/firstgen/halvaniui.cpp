@@ -107,8 +107,7 @@ void HalvaniUI::initUI1()
     // Where the title's face is not installed, a sans face narrow enough for its box.
     QFont::insertSubstitutions(QString::fromUtf8(kTitleFace), {QStringLiteral("Heiti SC"), QStringLiteral("Helvetica"),
                                                              QStringLiteral("Arial"), QStringLiteral("DejaVu Sans Condensed")});
-    m_title->setStyleSheet(QString::fromUtf8("font: 20pt ") + QString::fromUtf8(kTitleFace) +
-                           QStringLiteral(";color:#fffffb;"));
+    m_title->setStyleSheet(QStringLiteral("font: 20pt %1;color:#fffffb;").arg(QString::fromUtf8(kTitleFace)));
     m_ip->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/set.png);border-radius:0px;}"
                                        "QPushButton:hover{background-color:rgb(120,120,120);}"));
     m_return->setStyleSheet(QStringLiteral("QPushButton{border-image: url(:/images/StyleSheet/return.bmp);}"
