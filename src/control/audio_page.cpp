@@ -3,6 +3,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -78,29 +79,29 @@ void AUDIO_PAGE::setMicHPFSValue(uint8_t value)
 
 void AUDIO_PAGE::set_LineGain_Value(uchar v)
 {
-    m_lineGain->setValue(int(v) * kLineGainStep);
+    Show::value(m_lineGain, int(v) * kLineGainStep);
 }
 
 void AUDIO_PAGE::set_MicVolume_Value(uchar v)
 {
-    m_micVolume->setValue(int(v) - kMicOffset);
+    Show::value(m_micVolume, int(v) - kMicOffset);
 }
 
 void AUDIO_PAGE::set_MicHPFS_Value(uchar v)
 {
-    m_micHpfs->setCurrentIndex(v);
+    Show::index(m_micHpfs, v);
 }
 
 void AUDIO_PAGE::show_lnge_cfg_slots(bool on)
 {
-    m_lineGainLabel->setStyleSheet(pageframe::rowLabelStyle(on));
-    m_lineGain->setEnabled(on);
+    Show::sheet(m_lineGainLabel, pageframe::rowLabelStyle(on));
+    Show::enabled(m_lineGain, on);
 }
 
 void AUDIO_PAGE::show_mic_cfg_slots(bool on)
 {
-    m_micVolumeLabel->setStyleSheet(pageframe::rowLabelStyle(on));
-    m_micHpfsLabel->setStyleSheet(pageframe::rowLabelStyle(on));
-    m_micVolume->setEnabled(on);
-    m_micHpfs->setEnabled(on);
+    Show::sheet(m_micVolumeLabel, pageframe::rowLabelStyle(on));
+    Show::sheet(m_micHpfsLabel, pageframe::rowLabelStyle(on));
+    Show::enabled(m_micVolume, on);
+    Show::enabled(m_micHpfs, on);
 }

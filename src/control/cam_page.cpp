@@ -3,6 +3,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,25 +68,25 @@ void CAM_PAGE::hideCam_ZOOM()
 
 void CAM_PAGE::set_Address_Type(uint8_t v)
 {
-    m_address->setText(QString::number(v));
+    Show::text(m_address, QString::number(v));
 }
 
 void CAM_PAGE::set_Baud_Style(uint8_t v)
 {
-    m_baud->setCurrentIndex(v);
+    Show::index(m_baud, v);
 }
 
 void CAM_PAGE::set_Protocol_Style(uint8_t v)
 {
-    m_protocol->setCurrentIndex(v);
+    Show::index(m_protocol, v);
 }
 
 void CAM_PAGE::set_camRate_Style(uint8_t v)
 {
-    m_rate->setValue(v);
+    Show::value(m_rate, v);
 }
 
 void CAM_PAGE::set_Zoom_Style(uint8_t v)
 {
-    m_zoom->setCurrentIndex(v);
+    Show::index(m_zoom, v);
 }

@@ -4,6 +4,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -67,14 +68,14 @@ void KEY_PAGE::init()
 void KEY_PAGE::setChromaSatae(uchar mode, uchar lumaLevel, uchar blueLevel, uchar greenLevel)
 {
     if (m_name == lumaKeyName()) {
-        m_level->setValue(lumaLevel);
+        Show::value(m_level, lumaLevel);
     } else if (m_name == chromaKeyName()) {
         if (mode == 1) {
-            m_background->setCurrentIndex(1);
-            m_level->setValue(blueLevel);
+            Show::index(m_background, 1);
+            Show::value(m_level, blueLevel);
         } else if (mode == 0) {
-            m_background->setCurrentIndex(0);
-            m_level->setValue(greenLevel);
+            Show::index(m_background, 0);
+            Show::value(m_level, greenLevel);
         }
     }
 }

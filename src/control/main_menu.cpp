@@ -7,6 +7,7 @@
 #include "onlyfun.h"
 #include "settings_page_frame.h"
 #include "support_page.h"
+#include "widget_show.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -45,7 +46,7 @@ constexpr quint32 kType4k = 0x69;
 
 void setLabelWhite(QLabel* label, bool white)
 {
-    label->setStyleSheet(QString::fromLatin1(white ? kWhiteLabel : kGreyLabel));
+    Show::sheet(label, QString::fromLatin1(white ? kWhiteLabel : kGreyLabel));
 }
 
 // "PGM1".."PGMn" (or "BAR" after them), then the keys every model has.
@@ -387,43 +388,43 @@ void MainMenu::readStreamData(const QByteArray& data)
 
 // ---- device values ---------------------------------------------------------
 
-void MainMenu::set_GPI1_Value(uint8_t v) { ui->comboBox_GPI1->setCurrentIndex(v); }
-void MainMenu::set_GPI2_Value(uint8_t v) { ui->comboBox_GPI2->setCurrentIndex(v); }
-void MainMenu::set_GPI3_Value(uint8_t v) { ui->comboBox_GPI3->setCurrentIndex(v); }
-void MainMenu::set_GPI4_Value(uint8_t v) { ui->comboBox_GPI4->setCurrentIndex(v); }
-void MainMenu::set_GPI5_Value(uint8_t v) { ui->comboBox_GPI5->setCurrentIndex(v); }
-void MainMenu::set_GPI6_Value(uint8_t v) { ui->comboBox_GPI6->setCurrentIndex(v); }
+void MainMenu::set_GPI1_Value(uint8_t v) { Show::index(ui->comboBox_GPI1, v); }
+void MainMenu::set_GPI2_Value(uint8_t v) { Show::index(ui->comboBox_GPI2, v); }
+void MainMenu::set_GPI3_Value(uint8_t v) { Show::index(ui->comboBox_GPI3, v); }
+void MainMenu::set_GPI4_Value(uint8_t v) { Show::index(ui->comboBox_GPI4, v); }
+void MainMenu::set_GPI5_Value(uint8_t v) { Show::index(ui->comboBox_GPI5, v); }
+void MainMenu::set_GPI6_Value(uint8_t v) { Show::index(ui->comboBox_GPI6, v); }
 
 void MainMenu::set_fanCtrl_Value(uint8_t v)
 {
-    ui->comboBox_fanCtrl->setCurrentIndex(v);
+    Show::index(ui->comboBox_fanCtrl, v);
 }
 
 void MainMenu::set_fanSpeed_Value(uint8_t hi, uint8_t lo)
 {
-    ui->spinBox_fanSpeed->setValue(joinU16(hi, lo));
+    Show::value(ui->spinBox_fanSpeed, joinU16(hi, lo));
 }
 
 void MainMenu::set_AudioDelay_Value(uint8_t v)
 {
-    ui->spinBoxAudioDelay->setValue(v);
-    ui->spinBoxAudioDelay->setEnabled(false);
+    Show::value(ui->spinBoxAudioDelay, v);
+    Show::enabled(ui->spinBoxAudioDelay, false);
 }
 
 void MainMenu::set_LineGain_Value(uint8_t v)
 {
-    ui->spinBoxLineGain->setValue(3 * v);
-    ui->spinBoxLineGain->setEnabled(false);
+    Show::value(ui->spinBoxLineGain, 3 * v);
+    Show::enabled(ui->spinBoxLineGain, false);
 }
 
 void MainMenu::set_MIC_Value(uint8_t v)
 {
-    ui->spinBoxMIC->setValue(v - 18);
+    Show::value(ui->spinBoxMIC, v - 18);
 }
 
 void MainMenu::set_HDR_ON_Value(uint8_t v)
 {
-    ui->comboBoxHDR_CFG->setCurrentIndex(v);
+    Show::index(ui->comboBoxHDR_CFG, v);
 }
 
 void MainMenu::set_PGM_Style(uint8_t code)
@@ -436,28 +437,28 @@ void MainMenu::set_PGM_Style(uint8_t code)
             break;
         }
     }
-    ui->comboBoxPGM->setCurrentIndex(static_cast<int>(PGM_CURRENT_VAL));
+    Show::index(ui->comboBoxPGM, static_cast<int>(PGM_CURRENT_VAL));
 }
 
 void MainMenu::setRecStreamValue(uint8_t index, uint8_t rate, uint8_t quality, uint8_t encoding, uint8_t storage)
 {
-    ui->combIndex->setCurrentIndex(index);
-    ui->combRtmpRate->setCurrentIndex(rate);
-    ui->combEncoding->setCurrentIndex(encoding);
-    ui->combVideoQuality->setCurrentIndex(quality);
-    ui->combStorageType->setCurrentIndex(storage);
-    ui->combStorageType->setEnabled(false);
+    Show::index(ui->combIndex, index);
+    Show::index(ui->combRtmpRate, rate);
+    Show::index(ui->combEncoding, encoding);
+    Show::index(ui->combVideoQuality, quality);
+    Show::index(ui->combStorageType, storage);
+    Show::enabled(ui->combStorageType, false);
 }
 
-void MainMenu::setStreamServer(uint8_t v) { ui->combIndex->setCurrentIndex(v); }
-void MainMenu::setStreamBitRate(uint8_t v) { ui->combRtmpRate->setCurrentIndex(v); }
-void MainMenu::set_Encoding_Value(uint8_t v) { ui->combEncoding->setCurrentIndex(v); }
-void MainMenu::set_Qualityty_Value(uint8_t v) { ui->combVideoQuality->setCurrentIndex(v); }
+void MainMenu::setStreamServer(uint8_t v) { Show::index(ui->combIndex, v); }
+void MainMenu::setStreamBitRate(uint8_t v) { Show::index(ui->combRtmpRate, v); }
+void MainMenu::set_Encoding_Value(uint8_t v) { Show::index(ui->combEncoding, v); }
+void MainMenu::set_Qualityty_Value(uint8_t v) { Show::index(ui->combVideoQuality, v); }
 
 void MainMenu::set_StorageType_Value(uint8_t v)
 {
-    ui->combStorageType->setCurrentIndex(v);
-    ui->combStorageType->setEnabled(false);
+    Show::index(ui->combStorageType, v);
+    Show::enabled(ui->combStorageType, false);
 }
 
 // The window has no version field.

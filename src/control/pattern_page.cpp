@@ -4,6 +4,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QLabel>
 #include <QSpinBox>
@@ -69,35 +70,35 @@ void PATTERN_PAGE::init()
 
 void PATTERN_PAGE::set_PATTERN_Type(uint8_t v)
 {
-    m_fields[Pattern]->setValue(v);
+    Show::value(m_fields[Pattern], v);
 }
 
 void PATTERN_PAGE::set_Hposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[HPosition]->setValue(joinU16(hi, lo));
+    Show::value(m_fields[HPosition], joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_Vposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[VPosition]->setValue(joinU16(hi, lo));
+    Show::value(m_fields[VPosition], joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_Size_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[Size]->setValue(joinU16(hi, lo));
+    Show::value(m_fields[Size], joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_HStretching_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[HStretching]->setValue(joinU16(hi, lo));
+    Show::value(m_fields[HStretching], joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_VStretching_Style(uint8_t hi, uint8_t lo)
 {
-    m_fields[VStretching]->setValue(joinU16(hi, lo));
+    Show::value(m_fields[VStretching], joinU16(hi, lo));
 }
 
 void PATTERN_PAGE::set_tretching_Style(uint8_t v)
 {
-    m_fields[PatternNum]->setValue(v);
+    Show::value(m_fields[PatternNum], v);
 }

@@ -5,6 +5,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -91,33 +92,33 @@ void PIP_PAGE::setCoboxSize(int index)
 void PIP_PAGE::set_BorderEnable_Style(uint8_t v)
 {
     if (v <= 1)
-        m_borderEnable->setCurrentIndex(v);
+        Show::index(m_borderEnable, v);
 }
 
 void PIP_PAGE::set_BorderColor_Style(uint8_t v)
 {
     if (v <= 3)
-        m_borderColor->setCurrentIndex(v);
+        Show::index(m_borderColor, v);
 }
 
 void PIP_PAGE::set_BorderWidth_Style(uint8_t v)
 {
     if (v >= 2 && v <= 7)
-        m_borderWidth->setValue(v);
+        Show::value(m_borderWidth, v);
 }
 
 void PIP_PAGE::set_Size_Style(uint8_t v)
 {
     if (v <= 2)
-        m_size->setCurrentIndex(v);
+        Show::index(m_size, v);
 }
 
 void PIP_PAGE::set_Hposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_h->setValue(joinU16(hi, lo));
+    Show::value(m_h, joinU16(hi, lo));
 }
 
 void PIP_PAGE::set_Vposition_Style(uint8_t hi, uint8_t lo)
 {
-    m_v->setValue(joinU16(hi, lo));
+    Show::value(m_v, joinU16(hi, lo));
 }

@@ -4,6 +4,7 @@
 #include "my_lable.h"
 #include "onlyfun.h"
 #include "settings_page_frame.h"
+#include "widget_show.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -86,9 +87,9 @@ void POP_PAGE::init()
             &onlyFun::setPOP_CoboxBorder_Color);
 
     connect(m_fun, &onlyFun::POP_CUT_WindowSignals, this, &POP_PAGE::POP_CUT_WindowEnable);
-    connect(m_fun, &onlyFun::setWinText, this, [this](const QString& text) { m_window->setText(text); });
+    connect(m_fun, &onlyFun::setWinText, this, [this](const QString& text) { Show::text(m_window, text); });
     connect(m_fun, &onlyFun::setWinBorderText, this,
-            [this](const QString& text) { m_borderEnable->setText(text); });
+            [this](const QString& text) { Show::text(m_borderEnable, text); });
 
     m_h->setEnabled(false);
     m_v->setEnabled(false);
@@ -97,10 +98,10 @@ void POP_PAGE::init()
 void POP_PAGE::POP_CUT_WindowEnable(bool on)
 {
     const QString style = pageframe::rowLabelStyle(on);
-    m_h->setEnabled(on);
-    m_v->setEnabled(on);
-    m_hLabel->setStyleSheet(style);
-    m_vLabel->setStyleSheet(style);
+    Show::enabled(m_h, on);
+    Show::enabled(m_v, on);
+    Show::sheet(m_hLabel, style);
+    Show::sheet(m_vLabel, style);
 }
 
 void POP_PAGE::set_BorderEnable_Style(uchar v)
@@ -113,13 +114,13 @@ void POP_PAGE::set_BorderEnable_Style(uchar v)
 void POP_PAGE::set_BorderColor_Style(uchar v)
 {
     if (v <= 3)
-        m_borderColor->setCurrentIndex(v);
+        Show::index(m_borderColor, v);
 }
 
 void POP_PAGE::set_BorderWidth_Style(uchar v)
 {
     if (v >= 2 && v <= 7)
-        m_borderWidth->setValue(v);
+        Show::value(m_borderWidth, v);
 }
 
 void POP_PAGE::set_Size_Style(uchar)
@@ -128,10 +129,10 @@ void POP_PAGE::set_Size_Style(uchar)
 
 void POP_PAGE::set_Hposition_Style(uchar hi, uchar lo)
 {
-    m_h->setValue(joinU16(hi, lo));
+    Show::value(m_h, joinU16(hi, lo));
 }
 
 void POP_PAGE::set_Vposition_Style(uchar hi, uchar lo)
 {
-    m_v->setValue(joinU16(hi, lo));
+    Show::value(m_v, joinU16(hi, lo));
 }

@@ -1,5 +1,8 @@
 #include "audio_mode_keys.h"
 
+#include "panel_faces.h"
+#include "widget_show.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 
@@ -8,13 +11,11 @@ namespace AudioModeKeys {
 void show(quint8 mode, const QButtonGroup* pair, const std::function<void(QWidget*, bool)>& face,
           std::initializer_list<QWidget*> sources)
 {
-    for (QAbstractButton* k : pair->buttons())
-        face(k, false);
+    PanelFaces::showRow(pair, mode > 1 ? -1 : int(mode), [&face](QAbstractButton* k, bool on) { face(k, on); });
     if (mode > 1)
         return;
-    face(pair->button(mode), true);
     for (QWidget* s : sources)
-        s->setEnabled(mode == 1);
+        Show::enabled(s, mode == 1);
 }
 
 } // namespace AudioModeKeys

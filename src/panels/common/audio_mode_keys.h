@@ -12,7 +12,7 @@ class QWidget;
 
 namespace AudioModeKeys {
 
-// Both keys of pair (AFV id 0, MIX id 1) unlit through face, then the mode's
+// Both keys of pair (AFV id 0, MIX id 1) shown once through face, the mode's
 // key lit: MIX enables the source keys, AFV disables them; any other mode
 // leaves both unlit and the source keys as they are.
 void show(quint8 mode, const QButtonGroup* pair, const std::function<void(QWidget*, bool)>& face,

@@ -10,6 +10,8 @@
 #include "pop_page.h"
 #include "source_page.h"
 
+#include <QWidget>
+
 void EditionWindows::create(onlyFun* fun, QWidget* pagesParent)
 {
     create(fun, pagesParent, lumaKeyName(), chromaKeyName(), true, true);
@@ -38,4 +40,18 @@ void EditionWindows::deleteWindows()
         if (w && !w->parent())
             delete w;
     *this = EditionWindows{};
+}
+
+void EditionWindows::showFunctionWindow(int open) const
+{
+    QWidget* const windows[5] = {pip, pop, luma, chroma, pattern};
+    for (int i = 0; i < 5; ++i) {
+        QWidget* w = windows[i];
+        if (i + 1 == open) {
+            if (w->isHidden())
+                w->show();
+        } else if (!w->isHidden()) {
+            w->close();
+        }
+    }
 }

@@ -33,4 +33,9 @@ struct EditionWindows {
                 bool withSource, bool withAudio);
     // Deletes those without a parent, in the order they were made.
     void deleteWindows();
+
+    // The function windows (1 PIP, 2 POP, 3 luma, 4 chroma, 5 pattern): the
+    // one numbered open is shown, every other closed; any other number closes
+    // them all. A window already so is left alone.
+    void showFunctionWindow(int open) const;
 };

@@ -20,10 +20,12 @@ void FtbBlink::start()
     m_timer->start(kFtbBlinkMs);
 }
 
-void FtbBlink::stop()
+void FtbBlink::stop() { hold(false); }
+
+void FtbBlink::hold(bool lit)
 {
     m_running = false;
-    m_face(false);
+    m_face(lit);
     m_timer->stop();
 }
 

@@ -15,6 +15,8 @@ public:
 
     void start();
     void stop(); // also leaves the lamp dark
+    // Stops the blink and leaves the lamp lit or dark, shown once.
+    void hold(bool lit);
     void toggle();
     // Device state: 1 blinks, 0 stops, any other value leaves the lamp as it is.
     void follow(quint8 v);

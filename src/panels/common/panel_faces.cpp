@@ -1,5 +1,9 @@
 #include "panel_faces.h"
 
+#include "widget_show.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QPointer>
 #include <QWidget>
 
@@ -58,7 +62,14 @@ Face buttonFace(const QString& root, const QString& unlitSet, const QString& unl
 void showFace(QWidget* w, const Face& face, bool on)
 {
     if (w)
-        w->setStyleSheet(face.style(on));
+        Show::sheet(w, face.style(on));
+}
+
+void showRow(const QButtonGroup* group, int litId, const KeyFaceFn& show)
+{
+    const QAbstractButton* lit = group->button(litId);
+    for (QAbstractButton* key : group->buttons())
+        show(key, key == lit);
 }
 
 bool flash(QObject* owner, const LightFn& light, const WaitFn& wait, unsigned ms)

@@ -6,11 +6,17 @@
 // only in the file name and in small spellings of that rule, so the spelling
 // is a parameter. The older panels append a frame rule (see key_frames.h) and
 // some spell a key's lit rule differently from its unlit one.
+//
+// Faces reach their widgets through Show::sheet (widget_show.h), which leaves
+// a widget alone when it already shows the face; a row works out each key's
+// face and shows it once.
 
 #include <QString>
 #include <functional>
 #include <optional>
 
+class QAbstractButton;
+class QButtonGroup;
 class QObject;
 class QWidget;
 
@@ -62,6 +68,11 @@ Face framedFace(FaceRule rule, const QString& unlit, const QString& unlitFrame,
 
 // Shows the face on w (lit or unlit).
 void showFace(QWidget* w, const Face& face, bool on);
+
+// Every key of a group shown once through show: the key with id litId lit,
+// the others unlit (all unlit when no key has that id).
+using KeyFaceFn = std::function<void(QAbstractButton* key, bool on)>;
+void showRow(const QButtonGroup* group, int litId, const KeyFaceFn& show);
 
 // Lights a key, waits with events running, unlights it. The wait lets
 // anything happen, the deletion of the owner included: returns false when the

@@ -16,6 +16,7 @@
 #include "record_apply.h"
 #include "source_page.h"
 #include "support_page.h"
+#include "widget_show.h"
 #include "window_placement.h"
 
 #include <QButtonGroup>
@@ -365,7 +366,7 @@ void Corvane::on_Style_btnTransitions_green(int id)
     if (id == 0 || id == 1)
         showFace(m_grpTransitions->button(id), true);
     else if (id >= 2 && id <= 11)
-        m_grpTransitions->button(id)->setStyleSheet(wipeFaceStyle(id - 1, true));
+        Show::sheet(m_grpTransitions->button(id), wipeFaceStyle(id - 1, true));
 }
 
 void Corvane::on_Style_btnpgm_red(int id) { showFace(m_grpPGM->button(id), true); }
@@ -374,10 +375,11 @@ void Corvane::on_Style_btnRate_green(int r) { showFace(m_grpRate->button(r), tru
 void Corvane::on_Style_btnAFV_green() { showFace(ui->btn_audio_afv, true); }
 void Corvane::on_Style_btnAUDIOMIX_green() { showFace(ui->btn_audio_mix, true); }
 
-void Corvane::unlightGroup(QButtonGroup* group)
+void Corvane::unlightGroup(QButtonGroup* group) { showRow(group, -1); }
+
+void Corvane::showRow(QButtonGroup* group, int lit)
 {
-    for (QAbstractButton* b : group->buttons())
-        showFace(b, false);
+    PanelFaces::showRow(group, lit, [this](QAbstractButton* k, bool on) { showFace(k, on); });
 }
 
 void Corvane::init_btnPGMStyle() { unlightGroup(m_grpPGM); }
@@ -390,51 +392,38 @@ void Corvane::init_AFVorMix_style()
     showFace(ui->btn_audio_mix, false);
 }
 
-void Corvane::init_btnTRANSITONSStyle()
+void Corvane::init_btnTRANSITONSStyle() { showTransitions(-1); }
+
+// MIX (id 0), FADE (1) and the wipe groups (2..11) shown once, the key with id lit lit.
+void Corvane::showTransitions(int lit)
 {
-    showFace(ui->btn_mix, false);
-    showFace(ui->btn_fade, false);
+    showFace(ui->btn_mix, lit == 0);
+    showFace(ui->btn_fade, lit == 1);
     QPushButton* const groups[kWipeGroups] = {ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4,
                                               ui->btnGroup5, ui->btnGroup6, ui->btnGroup7, ui->btnGroup8,
                                               ui->btnGroup9, ui->btnGroup10};
     for (int g = 1; g <= kWipeGroups; ++g)
-        groups[g - 1]->setStyleSheet(wipeFaceStyle(g, false));
+        Show::sheet(groups[g - 1], wipeFaceStyle(g, lit == g + 1));
 }
 
-void Corvane::init_function_style()
+void Corvane::init_function_style() { showFunction(0); }
+
+// The function key lit (1 PIP, 2 POP, 3..5 the keys) and its window open; 0 none.
+void Corvane::showFunction(int lit)
 {
-    on_Style_btnPIP(false);
-    on_Style_btnPOP(false);
-    on_Style_btnKey1(false);
-    on_Style_btnKey2(false);
-    on_Style_btnKey3(false);
-    for (QWidget* page : std::initializer_list<QWidget*>{m_pages.pip, m_pages.pop, m_pages.luma, m_pages.chroma,
-                                                         m_pages.pattern})
-        page->close();
+    on_Style_btnPIP(lit == 1);
+    on_Style_btnPOP(lit == 2);
+    on_Style_btnKey1(lit == 3);
+    on_Style_btnKey2(lit == 4);
+    on_Style_btnKey3(lit == 5);
+    m_pages.showFunctionWindow(lit);
 }
 
 // ---- rows -----------------------------------------------------------------
 
-void Corvane::set_PGMCH_Style(uchar ch)
-{
-    init_btnPGMStyle();
-    if (m_grpPGM->button(ch))
-        on_Style_btnpgm_red(ch);
-}
-
-void Corvane::set_PVWCH_Style(uchar ch)
-{
-    init_btnPVWStyle();
-    if (m_grpPVW->button(ch))
-        on_Style_btnpvw_green(ch);
-}
-
-void Corvane::set_Rate_Style(uchar r)
-{
-    init_btnRateStyle();
-    if (r <= 2)
-        on_Style_btnRate_green(r);
-}
+void Corvane::set_PGMCH_Style(uchar ch) { showRow(m_grpPGM, ch); }
+void Corvane::set_PVWCH_Style(uchar ch) { showRow(m_grpPVW, ch); }
+void Corvane::set_Rate_Style(uchar r) { showRow(m_grpRate, r <= 2 ? r : -1); }
 
 void Corvane::setBtnAFVorMIXStyle(uchar v)
 {
@@ -442,9 +431,9 @@ void Corvane::setBtnAFVorMIXStyle(uchar v)
                         {ui->btn_src1, ui->btn_src2});
 }
 
-void Corvane::set_CH1VOL_Style(uchar v) { ui->verticalSlider_1->setValue(v); }
-void Corvane::set_CH2VOL_Style(uchar v) { ui->verticalSlider_2->setValue(v); }
-void Corvane::set_MasterVOL_Style(uchar v) { ui->verticalSlider_master->setValue(v); }
+void Corvane::set_CH1VOL_Style(uchar v) { Show::value(ui->verticalSlider_1, v); }
+void Corvane::set_CH2VOL_Style(uchar v) { Show::value(ui->verticalSlider_2, v); }
+void Corvane::set_MasterVOL_Style(uchar v) { Show::value(ui->verticalSlider_master, v); }
 
 void Corvane::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
 void Corvane::m_on_btnGrp_PVW_clicked(uint8_t id) { set_PVWCH_Style(id); }
@@ -455,11 +444,9 @@ void Corvane::m_on_btnGrp_AFVorMix_clicked(uint8_t id) { setBtnAFVorMIXStyle(id)
 
 void Corvane::set_TRANSITONS_Style(uchar id, uchar icon)
 {
-    init_btnTRANSITONSStyle();
     if (id >= 2 && id <= 11)
         ICON_CURRENT_INDEX[id - 2] = icon;
-    if (id <= 11)
-        on_Style_btnTransitions_green(id);
+    showTransitions(id <= 11 ? id : -1);
 }
 
 void Corvane::set_Trans_Style(uchar Trans, uchar wipe, uchar Group0, uchar Group1, uchar Group2, uchar Group3,
@@ -468,40 +455,26 @@ void Corvane::set_Trans_Style(uchar Trans, uchar wipe, uchar Group0, uchar Group
     const uchar groups[kWipeGroups] = {Group0, Group1, Group2, Group3, Group4,
                                        Group5, Group6, Group7, Group8, Group9};
     DevState::storeGroupIcons(groups);
-    init_btnTRANSITONSStyle();
+    int lit = -1;
     if (Trans == 1) {
-        on_Style_btnTransitions_green(0);
+        lit = 0;
     } else if (Trans == 2) {
-        on_Style_btnTransitions_green(1);
+        lit = 1;
     } else if (Trans == 4 || Trans == 8) {
         for (int i = 0; i < kWipeGroups; ++i) {
             if (groups[i] == wipe) {
-                on_Style_btnTransitions_green(i + 2);
+                lit = i + 2;
                 break;
             }
         }
     }
+    showTransitions(lit);
 }
 
 void Corvane::set_Function_Enable(uint8_t idx, bool pip_e, bool pop_e, bool key1_e, bool key2_e, bool key3_e)
 {
-    init_function_style();
-    struct Choice {
-        void (Corvane::*style)(bool);
-        QWidget* page;
-        bool on;
-    };
-    const Choice choices[] = {{&Corvane::on_Style_btnPIP, m_pages.pip, pip_e},
-                              {&Corvane::on_Style_btnPOP, m_pages.pop, pop_e},
-                              {&Corvane::on_Style_btnKey1, m_pages.luma, key1_e},
-                              {&Corvane::on_Style_btnKey2, m_pages.chroma, key2_e},
-                              {&Corvane::on_Style_btnKey3, m_pages.pattern, key3_e}};
-    if (idx < 1 || idx > 5)
-        return;
-    const Choice& c = choices[idx - 1];
-    (this->*c.style)(c.on);
-    if (c.on)
-        c.page->show();
+    const bool on[5] = {pip_e, pop_e, key1_e, key2_e, key3_e};
+    showFunction(idx >= 1 && idx <= 5 && on[idx - 1] ? idx : 0);
 }
 
 // ---- FTB, STILL, MUTE -----------------------------------------------------
@@ -633,7 +606,7 @@ void Corvane::getTXSliderDate(const QByteArray& by)
     on_Style_label_lightUP(t.upLit);
     on_Style_label_lightDown(!t.upLit);
     if (t.moves)
-        ui->verticalSlider_4->setValue(t.lever);
+        Show::value(ui->verticalSlider_4, t.lever);
     m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value()));
 }
 

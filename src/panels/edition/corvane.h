@@ -165,6 +165,10 @@ private:
 
     void showFace(QWidget* w, bool on);
     void unlightGroup(QButtonGroup* group);
+    // Every key of the group shown once, the key with id lit lit.
+    void showRow(QButtonGroup* group, int lit);
+    void showTransitions(int lit);
+    void showFunction(int lit);
     bool flashKey(void (Corvane::*style)(bool), unsigned ms);
     void init_record_targets();
 

@@ -1,6 +1,7 @@
 #include "oriskan_new.h"
 #include "ui_oriskan_new.h"
 
+#include "audio_mode_keys.h"
 #include "audio_page.h"
 #include "bytes.h"
 #include "cam_page.h"
@@ -14,6 +15,7 @@
 #include "pop_page.h"
 #include "record_apply.h"
 #include "source_page.h"
+#include "widget_show.h"
 #include "window_placement.h"
 
 #include <QButtonGroup>
@@ -81,6 +83,14 @@ const Face kAfvFace =
 const Face kMixFace = vyFace(kGreen, QStringLiteral("mix.png"), FaceRule::Spaced);
 const Face kLampFace{QStringLiteral("QLabel"), FaceRule::Spaced, QStringLiteral(":/images/4k/default/off.png"),
                      QStringLiteral(":/images/4k/green/on.png")};
+
+// Keys shown once with their faces: the key at index lit lit, the others unlit.
+template <size_t N>
+void showKeys(QPushButton* const (&keys)[N], const Face (&faces)[N], int lit)
+{
+    for (size_t i = 0; i < N; ++i)
+        PanelFaces::showFace(keys[i], faces[i], int(i) == lit);
+}
 
 const char kFaderStyle[] =
     "QSlider::groove:vertical {border-image: url(:/images/Vy/default/Rectangle 44.png);width:25px;}"
@@ -325,38 +335,18 @@ void Oriskan_NEW::on_Style_btnFTB(bool on) { PanelFaces::showFace(ui->btn_ftb, k
 void Oriskan_NEW::on_Style_label_lightUP(bool on) { PanelFaces::showFace(ui->label_lightUP, kLampFace, on); }
 void Oriskan_NEW::on_Style_label_lightDown(bool on) { PanelFaces::showFace(ui->label_lightDown, kLampFace, on); }
 
-void Oriskan_NEW::init_btnPGMStyle()
-{
-    QPushButton* row[5] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_bar};
-    for (int i = 0; i < 5; ++i)
-        PanelFaces::showFace(row[i], kPgmFaces[i], false);
-}
+// A channel, rate or transition no key stands for leaves its row unlit.
+void Oriskan_NEW::init_btnPGMStyle() { set_PGMCH_Style(0); }
+void Oriskan_NEW::init_btnPVWStyle() { set_PVWCH_Style(0); }
+void Oriskan_NEW::init_btnTRANSITONSStyle() { showTransitions(-1); }
+void Oriskan_NEW::init_btnRateStyle() { set_Rate_Style(0xFF); }
+void Oriskan_NEW::init_AFVorMix_style() { setBtnAFVorMIXStyle(0xFF); }
 
-void Oriskan_NEW::init_btnPVWStyle()
+void Oriskan_NEW::showTransitions(int lit)
 {
-    QPushButton* row[5] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_bar};
-    for (int i = 0; i < 5; ++i)
-        PanelFaces::showFace(row[i], kPvwFaces[i], false);
-}
-
-void Oriskan_NEW::init_btnTRANSITONSStyle()
-{
-    QPushButton* row[6] = {ui->btn_mix, ui->btn_fade, ui->btnGroup1, ui->btnGroup2, ui->btnGroup3, ui->btnGroup4};
-    for (int i = 0; i < 6; ++i)
-        PanelFaces::showFace(row[i], kTransitionFaces[i], false);
-}
-
-void Oriskan_NEW::init_btnRateStyle()
-{
-    QPushButton* row[3] = {ui->btn_rate1, ui->btn_rate2, ui->btn_rate3};
-    for (int i = 0; i < 3; ++i)
-        PanelFaces::showFace(row[i], kRateFaces[i], false);
-}
-
-void Oriskan_NEW::init_AFVorMix_style()
-{
-    PanelFaces::showFace(ui->btn_audio_afv, kAfvFace, false);
-    PanelFaces::showFace(ui->btn_audio_mix, kMixFace, false);
+    QPushButton* const row[6] = {ui->btn_mix,   ui->btn_fade,  ui->btnGroup1,
+                                 ui->btnGroup2, ui->btnGroup3, ui->btnGroup4};
+    showKeys(row, kTransitionFaces, lit);
 }
 
 void Oriskan_NEW::on_Style_btnpgm1_red() { PanelFaces::showFace(ui->btn_pgm_1, kPgmFaces[0], true); }
@@ -383,41 +373,27 @@ void Oriskan_NEW::on_Style_btnTransitions5_green() { PanelFaces::showFace(ui->bt
 
 // ---- rows and toggles -------------------------------------------------------
 
+namespace {
+// Inputs 1..4 at index 0..3, the colour bar (9) at 4.
+int busIndex(uint8_t ch) { return ch >= 1 && ch <= 4 ? ch - 1 : ch == 9 ? 4 : -1; }
+}
+
 void Oriskan_NEW::set_PGMCH_Style(uint8_t ch)
 {
-    init_btnPGMStyle();
-    switch (ch) {
-    case 1: on_Style_btnpgm1_red(); break;
-    case 2: on_Style_btnpgm2_red(); break;
-    case 3: on_Style_btnpgm3_red(); break;
-    case 4: on_Style_btnpgm4_red(); break;
-    case 9: on_Style_btnpgmbar_red(); break;
-    default: break;
-    }
+    QPushButton* const row[5] = {ui->btn_pgm_1, ui->btn_pgm_2, ui->btn_pgm_3, ui->btn_pgm_4, ui->btn_pgm_bar};
+    showKeys(row, kPgmFaces, busIndex(ch));
 }
 
 void Oriskan_NEW::set_PVWCH_Style(uint8_t ch)
 {
-    init_btnPVWStyle();
-    switch (ch) {
-    case 1: on_Style_btnpvw1_green(); break;
-    case 2: on_Style_btnpvw2_green(); break;
-    case 3: on_Style_btnpvw3_green(); break;
-    case 4: on_Style_btnpvw4_green(); break;
-    case 9: on_Style_btnpvwbar_green(); break;
-    default: break;
-    }
+    QPushButton* const row[5] = {ui->btn_pvw_1, ui->btn_pvw_2, ui->btn_pvw_3, ui->btn_pvw_4, ui->btn_pvw_bar};
+    showKeys(row, kPvwFaces, busIndex(ch));
 }
 
 void Oriskan_NEW::set_Rate_Style(uint8_t r)
 {
-    init_btnRateStyle();
-    switch (r) {
-    case 0: on_Style_btnRate1_green(); break;
-    case 1: on_Style_btnRate2_green(); break;
-    case 2: on_Style_btnRate3_green(); break;
-    default: break;
-    }
+    QPushButton* const row[3] = {ui->btn_rate1, ui->btn_rate2, ui->btn_rate3};
+    showKeys(row, kRateFaces, r <= 2 ? r : -1);
 }
 
 void Oriskan_NEW::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
@@ -427,16 +403,10 @@ void Oriskan_NEW::m_on_btnGrp_AFVorMix_clicked(uint8_t id) { setBtnAFVorMIXStyle
 
 void Oriskan_NEW::setBtnAFVorMIXStyle(uint8_t m)
 {
-    init_AFVorMix_style();
-    if (m == 1) {
-        on_Style_btnAUDIOMIX_green();
-        ui->btn_src1->setEnabled(true);
-        ui->btn_src2->setEnabled(true);
-    } else if (m == 0) {
-        on_Style_btnAFV_green();
-        ui->btn_src1->setEnabled(false);
-        ui->btn_src2->setEnabled(false);
-    }
+    AudioModeKeys::show(
+        m, m_grpAFVorMix,
+        [this](QWidget* k, bool on) { PanelFaces::showFace(k, k == ui->btn_audio_afv ? kAfvFace : kMixFace, on); },
+        {ui->btn_src1, ui->btn_src2});
 }
 
 void Oriskan_NEW::set_Stll_Style(uint8_t v)
@@ -474,27 +444,16 @@ void Oriskan_NEW::set_Rec_Enable(bool rec)
         on_Style_btnF4(false);
         on_Style_btnF5(false);
     }
-    ui->btn_F5->setEnabled(rec);
+    Show::enabled(ui->btn_F5, rec);
 }
 
 void Oriskan_NEW::m_on_btnGrp_TRANSITONS_clicked(uint8_t id) { set_TRANSITONS_Style(id, 0); }
 
 void Oriskan_NEW::set_TRANSITONS_Style(uint8_t id, uint8_t icon)
 {
-    init_btnTRANSITONSStyle();
-    switch (id) {
-    case 0: on_Style_btnTransitions0_green(); return;
-    case 1: on_Style_btnTransitions1_green(); return;
-    case 2: case 3: case 4: case 5: break;
-    default: return;
-    }
-    ICON_CURRENT_INDEX[id - 2] = icon;
-    switch (id) {
-    case 2: on_Style_btnTransitions2_green(); break;
-    case 3: on_Style_btnTransitions3_green(); break;
-    case 4: on_Style_btnTransitions4_green(); break;
-    default: on_Style_btnTransitions5_green(); break;
-    }
+    if (id >= 2 && id <= 5)
+        ICON_CURRENT_INDEX[id - 2] = icon;
+    showTransitions(id <= 5 ? id : -1);
 }
 
 void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uint8_t g2, uint8_t g3, uint8_t g4,
@@ -502,32 +461,29 @@ void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uin
 {
     const uint8_t groups[10] = {g1, g2, g3, g4, g5, g6, g7, g8, g9, g10};
     DevState::storeGroupIcons(groups);
-    init_btnTRANSITONSStyle();
+    int lit = -1;
     if (kind == 1) {
-        on_Style_btnTransitions0_green();
+        lit = 0;
     } else if (kind == 2) {
-        on_Style_btnTransitions1_green();
+        lit = 1;
     } else if (kind == 4 || kind == 8) {
         // The current effect is the group's wipe code less 35.
         switch (current) {
-        case 0: on_Style_btnTransitions3_green(); break;
-        case 2: on_Style_btnTransitions2_green(); break;
-        case 4: on_Style_btnTransitions5_green(); break;
-        case 6: on_Style_btnTransitions4_green(); break;
+        case 0: lit = 3; break;
+        case 2: lit = 2; break;
+        case 4: lit = 5; break;
+        case 6: lit = 4; break;
         default: break;
         }
     }
+    showTransitions(lit);
 }
 
 void Oriskan_NEW::set_Function_Enable(uint8_t f, bool pip_e, bool, bool, bool, bool)
 {
-    on_Style_btnPIP(false);
-    m_pages.pip->close();
-    if (f != 1)
-        return;
-    on_Style_btnPIP(pip_e);
-    if (pip_e)
-        m_pages.pip->show();
+    const bool open = f == 1 && pip_e;
+    on_Style_btnPIP(open);
+    m_pages.showFunctionWindow(open ? 1 : 0);
 }
 
 void Oriskan_NEW::setF7Widget(uint8_t mode, bool state1, bool state2)
@@ -619,9 +575,9 @@ void Oriskan_NEW::init_record_targets()
     m_recordFields.pgm = [this](quint8 v) { set_PGMCH_Style(v); };
     m_recordFields.pvw = [this](quint8 v) { set_PVWCH_Style(v); };
     m_recordFields.audioMode = [this](quint8 v) { setBtnAFVorMIXStyle(v); };
-    m_recordFields.ch1Level = [this](quint8 v) { ui->verticalSlider_1->setValue(v); };
-    m_recordFields.ch2Level = [this](quint8 v) { ui->verticalSlider_2->setValue(v); };
-    m_recordFields.master = [this](quint8 v) { ui->verticalSlider_master->setValue(v); };
+    m_recordFields.ch1Level = [this](quint8 v) { Show::value(ui->verticalSlider_1, v); };
+    m_recordFields.ch2Level = [this](quint8 v) { Show::value(ui->verticalSlider_2, v); };
+    m_recordFields.master = [this](quint8 v) { Show::value(ui->verticalSlider_master, v); };
     m_recordFields.mute = [this](quint8 v) { set_Mute_Style(v); };
     m_recordFields.ftb = [this](quint8 v) { set_FTB_Style(v); };
     m_recordFields.still = [this](quint8 v) { set_Stll_Style(v); };
@@ -642,7 +598,7 @@ void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
     on_Style_label_lightUP(t.upLit);
     on_Style_label_lightDown(!t.upLit);
     if (t.moves)
-        ui->verticalSlider_4->setValue(t.lever);
+        Show::value(ui->verticalSlider_4, t.lever);
     m_fun->setSliderDirection(t.direction, uchar(ui->verticalSlider_4->value() & 0xFF));
 }
 

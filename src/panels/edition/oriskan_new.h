@@ -165,6 +165,8 @@ private:
     void init_record_targets();
 
     void applyRecord(const DevState::Groups& groups);
+    // MIX, FADE and the four wipe keys shown once, the one at index lit lit.
+    void showTransitions(int lit);
     // Lights a key for ms while events run; false when the panel went away meanwhile.
     bool flashKey(void (Oriskan_NEW::*face)(bool), unsigned ms);
 

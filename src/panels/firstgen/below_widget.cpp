@@ -129,10 +129,10 @@ void Below_Widget::init_Toggle_key()
     connect(m_auto.button, &QPushButton::clicked, this, &Below_Widget::on_btnAuto_clicked);
 }
 
-void Below_Widget::showRow(const Row& row, bool lit)
+void Below_Widget::showRow(const Row& row, int lit)
 {
-    for (const Key& k : row)
-        PanelFaces::showFace(k.button, k.face, lit);
+    for (std::size_t i = 0; i < row.size(); ++i)
+        PanelFaces::showFace(row[i].button, row[i].face, int(i) == lit);
 }
 
 void Below_Widget::lightKey(const Row& row, std::size_t index)
@@ -140,32 +140,23 @@ void Below_Widget::lightKey(const Row& row, std::size_t index)
     PanelFaces::showFace(row.at(index).button, row.at(index).face, true);
 }
 
-void Below_Widget::init_btnPGMStyle() { showRow(m_pgm, false); }
-void Below_Widget::init_btnPVWStyle() { showRow(m_pvw, false); }
-void Below_Widget::init_btnRateStyle() { showRow(m_rate, false); }
+void Below_Widget::init_btnPGMStyle() { showRow(m_pgm, -1); }
+void Below_Widget::init_btnPVWStyle() { showRow(m_pvw, -1); }
+void Below_Widget::init_btnRateStyle() { showRow(m_rate, -1); }
 
 void Below_Widget::set_PGMCH_Style(uchar ch)
 {
-    init_btnPGMStyle();
-    if (const int i = busIndex(ch); i >= 0)
-        lightKey(m_pgm, std::size_t(i));
+    showRow(m_pgm, busIndex(ch));
     pgmState = ch;
 }
 
 void Below_Widget::set_PVWCH_Style(uchar ch)
 {
-    init_btnPVWStyle();
-    if (const int i = busIndex(ch); i >= 0)
-        lightKey(m_pvw, std::size_t(i));
+    showRow(m_pvw, busIndex(ch));
     pvwState = ch;
 }
 
-void Below_Widget::set_Rate_Style(uchar r)
-{
-    init_btnRateStyle();
-    if (r < m_rate.size())
-        lightKey(m_rate, r);
-}
+void Below_Widget::set_Rate_Style(uchar r) { showRow(m_rate, r); }
 
 void Below_Widget::on_Style_btnCut(bool lit) { PanelFaces::showFace(m_cut.button, m_cut.face, lit); }
 void Below_Widget::on_Style_btnAuto(bool lit) { PanelFaces::showFace(m_auto.button, m_auto.face, lit); }

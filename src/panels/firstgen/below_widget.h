@@ -80,7 +80,8 @@ private:
     void initPGM_PVWCH();
     void init_Toggle_key();
     QGroupBox* busRow(Row& row, QButtonGroup*& group, const char* name, bool program);
-    static void showRow(const Row& row, bool lit);
+    // Every key of the row shown once: the one at index lit lit, the others unlit.
+    static void showRow(const Row& row, int lit);
     static void lightKey(const Row& row, std::size_t index);
     // PGM from the former PVW and the other way round.
     void swapRows();

@@ -2,6 +2,7 @@
 
 #include "druvela_workdata.h"
 #include "firstgen_style.h"
+#include "widget_show.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -205,10 +206,13 @@ void FirstGenMiddleStrip::on_Style_btnMIX(bool lit) { m_mix.show(lit); }
 void FirstGenMiddleStrip::on_Style_btnPIP(bool lit) { m_pip.show(lit); }
 void FirstGenMiddleStrip::on_Style_btnSTILL(bool lit) { m_still.show(lit); }
 
-void FirstGenMiddleStrip::init_Style_btnTRANSI()
+void FirstGenMiddleStrip::init_Style_btnTRANSI() { showTransitions(0); }
+
+// The six keys shown once, the one with id lit (1..6) lit.
+void FirstGenMiddleStrip::showTransitions(int lit)
 {
-    for (const Key& k : m_transitions)
-        k.show(false);
+    for (int id = 1; id <= 6; ++id)
+        m_transitions[id - 1].show(id == lit);
 }
 
 void FirstGenMiddleStrip::lightTransition(int id)
@@ -221,14 +225,10 @@ void FirstGenMiddleStrip::lightTransition(int id)
 
 void FirstGenMiddleStrip::showAudioMode(bool mix)
 {
-    on_Style_btnMIX(false);
-    on_Style_btnAFV(false);
-    if (mix)
-        on_Style_btnMIX(true);
-    else
-        on_Style_btnAFV(true);
-    m_src1->setEnabled(mix);
-    m_src2->setEnabled(mix);
+    on_Style_btnMIX(mix);
+    on_Style_btnAFV(!mix);
+    Show::enabled(m_src1, mix);
+    Show::enabled(m_src2, mix);
 }
 
 void FirstGenMiddleStrip::on_btnclicked_AFV()
@@ -267,8 +267,7 @@ void FirstGenMiddleStrip::on_SpinBoxch2_valueChanged(uint8_t value)
 
 void FirstGenMiddleStrip::on_btnGrp_clicked(uint8_t id)
 {
-    init_Style_btnTRANSI();
-    lightTransition(id);
+    showTransitions(id);
     m_ws->SendCMDTRANSITIONS(id);
 }
 
@@ -313,7 +312,7 @@ void FirstGenMiddleStrip::set_CH1_Style(uint8_t code)
     if (pos < 0)
         return;
     const QSignalBlocker quiet(m_src1);
-    m_src1->setCurrentIndex(pos);
+    Show::index(m_src1, pos);
     qDebug().noquote() << kSources[pos].entry;
 }
 
@@ -323,28 +322,29 @@ void FirstGenMiddleStrip::set_CH2_Style(uint8_t code)
     if (pos < 0)
         return;
     const QSignalBlocker quiet(m_src2);
-    m_src2->setCurrentIndex(pos);
+    Show::index(m_src2, pos);
 }
 
 void FirstGenMiddleStrip::set_CH1VOL_Style(uint8_t volume)
 {
     const QSignalBlocker quiet(m_vol1);
-    m_vol1->setValue(volume);
+    Show::value(m_vol1, volume);
 }
 
 void FirstGenMiddleStrip::set_CH2VOL_Style(uint8_t volume)
 {
     const QSignalBlocker quiet(m_vol2);
-    m_vol2->setValue(volume);
+    Show::value(m_vol2, volume);
 }
 
 void FirstGenMiddleStrip::set_Trans_Style(uint8_t mode, uint8_t direction)
 {
-    init_Style_btnTRANSI();
     if (mode == 1 || mode == 2)
-        lightTransition(mode);
+        showTransitions(mode);
     else if (mode == 4)
-        lightTransition(wipeKeyId(direction));
+        showTransitions(wipeKeyId(direction));
+    else
+        showTransitions(0);
 }
 
 void FirstGenMiddleStrip::set_Wipe_Style(uint8_t direction)

@@ -91,6 +91,7 @@ private:
     void init_TRANSITIONS(QGroupBox* box);
     void init_FUNCTIONS(QGroupBox* box);
     void lightTransition(int id);
+    void showTransitions(int lit);
     // Source-box position for a reported source code, or -1.
     static int sourcePosition(uint8_t code);
     void volumeChanged(QComboBox* source, int channel, uint8_t value, const char* warning);

@@ -96,12 +96,10 @@ void Oriskan_Upper_Widget::set_Style_btnF4(uchar value)
     const int state = (value >> 3) & 3;
     m_recording = state != 0;
     m_pause = state == 2;
-    if (state == 3) {
+    if (state == 3)
         m_recBlink.start();
-    } else {
-        m_recBlink.stop();
-        on_Style_btnF4(m_recording);
-    }
+    else
+        m_recBlink.hold(m_recording);
     on_Style_btnF5(m_pause);
 }
 

@@ -3,6 +3,7 @@
 #include "bytes.h"
 #include "druvela_workdata.h"
 #include "firstgen_style.h"
+#include "widget_show.h"
 #include "pip_settings.h"
 
 #include <QComboBox>
@@ -164,7 +165,7 @@ void Plane_Right::set_BorderEnable_Style(uchar v)
     if (v >= borderEntries().size())
         return;
     const QSignalBlocker quiet(m_borderEnable);
-    m_borderEnable->setCurrentIndex(v);
+    Show::index(m_borderEnable, v);
 }
 
 void Plane_Right::set_BorderColor_Style(uchar v)
@@ -172,7 +173,7 @@ void Plane_Right::set_BorderColor_Style(uchar v)
     if (v >= colourEntries().size())
         return;
     const QSignalBlocker quiet(m_borderColor);
-    m_borderColor->setCurrentIndex(v);
+    Show::index(m_borderColor, v);
 }
 
 void Plane_Right::set_BorderWidth_Style(uchar v)
@@ -180,7 +181,7 @@ void Plane_Right::set_BorderWidth_Style(uchar v)
     if (v < kBorderWidthMin || v > kBorderWidthMax)
         return;
     const QSignalBlocker quiet(m_borderWidth);
-    m_borderWidth->setValue(v);
+    Show::value(m_borderWidth, v);
 }
 
 void Plane_Right::set_Size_Style(uchar v)
@@ -190,18 +191,18 @@ void Plane_Right::set_Size_Style(uchar v)
     const QSignalBlocker quietSize(m_size);
     const QSignalBlocker quietH(m_hPosition);
     const QSignalBlocker quietV(m_vPosition);
-    m_size->setCurrentIndex(v);
+    Show::index(m_size, v);
     setPositionRanges(v);
 }
 
 void Plane_Right::set_Hposition_Style(uchar high, uchar low)
 {
     const QSignalBlocker quiet(m_hPosition);
-    m_hPosition->setValue(joinU16(high, low));
+    Show::value(m_hPosition, joinU16(high, low));
 }
 
 void Plane_Right::set_Vposition_Style(uchar high, uchar low)
 {
     const QSignalBlocker quiet(m_vPosition);
-    m_vPosition->setValue(joinU16(high, low));
+    Show::value(m_vPosition, joinU16(high, low));
 }

@@ -1,6 +1,7 @@
 #include "slider_columns.h"
 
 #include "firstgen_style.h"
+#include "widget_show.h"
 
 #include <QDebug>
 #include <QHBoxLayout>
@@ -96,9 +97,9 @@ void QSlider_Left::initLeftSlider()
     connect(this, &QSlider_Left::on_slider_min, this, &QSlider_Left::set_slider_min);
 }
 
-void QSlider_Left::set_Slider1_valueChanged(uchar v) { m_ch1->setValue(v); }
-void QSlider_Left::set_Slider2_valueChanged(uchar v) { m_ch2->setValue(v); }
-void QSlider_Left::set_Slider3_valueChanged(uchar v) { m_master->setValue(v); }
+void QSlider_Left::set_Slider1_valueChanged(uchar v) { Show::value(m_ch1, v); }
+void QSlider_Left::set_Slider2_valueChanged(uchar v) { Show::value(m_ch2, v); }
+void QSlider_Left::set_Slider3_valueChanged(uchar v) { Show::value(m_master, v); }
 
 uchar QSlider_Left::get_Slider_ch1_valueChanged()
 {
@@ -155,7 +156,7 @@ void QSlider_Right::initRightSlider()
 
 void QSlider_Right::set_SliderAuto_valueChanged(uchar v)
 {
-    m_tbar->setValue(v);
+    Show::value(m_tbar, v);
     qDebug() << "slider_auto滑动条被关联的当前值为=" << int(v);
 }
 

@@ -4,6 +4,7 @@
 #include "onlyfun.h"
 #include "series8_flash.h"
 #include "series8_style.h"
+#include "widget_show.h"
 
 F1QWidget::F1QWidget(QWidget* parent, Druvela_workdata* ws)
     : QWidget(parent)
@@ -44,9 +45,9 @@ void F1QWidget::on_btn_rate_sub_clicked() { flash(ui->btn_rate_sub); }
 void F1QWidget::on_btn_addr_add_clicked() { flash(ui->btn_addr_add); }
 void F1QWidget::on_btn_addr_sub_clicked() { flash(ui->btn_addr_sub); }
 
-void F1QWidget::my_Style_btnDisk(bool on) { ui->btn_disk->setStyleSheet(Series8Style::row(on)); }
-void F1QWidget::my_Style_btnLeuel(bool on) { ui->btn_leuel->setStyleSheet(Series8Style::row(on)); }
-void F1QWidget::my_Style_btnRateADD(bool on) { ui->btn_rate_add->setStyleSheet(Series8Style::row(on)); }
-void F1QWidget::my_Style_btnRateSUB(bool on) { ui->btn_rate_sub->setStyleSheet(Series8Style::row(on)); }
-void F1QWidget::my_Style_btnAddrADD(bool on) { ui->btn_addr_add->setStyleSheet(Series8Style::row(on)); }
-void F1QWidget::my_Style_btnAddrSUB(bool on) { ui->btn_addr_sub->setStyleSheet(Series8Style::row(on)); }
+void F1QWidget::my_Style_btnDisk(bool on) { Show::sheet(ui->btn_disk, Series8Style::row(on)); }
+void F1QWidget::my_Style_btnLeuel(bool on) { Show::sheet(ui->btn_leuel, Series8Style::row(on)); }
+void F1QWidget::my_Style_btnRateADD(bool on) { Show::sheet(ui->btn_rate_add, Series8Style::row(on)); }
+void F1QWidget::my_Style_btnRateSUB(bool on) { Show::sheet(ui->btn_rate_sub, Series8Style::row(on)); }
+void F1QWidget::my_Style_btnAddrADD(bool on) { Show::sheet(ui->btn_addr_add, Series8Style::row(on)); }
+void F1QWidget::my_Style_btnAddrSUB(bool on) { Show::sheet(ui->btn_addr_sub, Series8Style::row(on)); }

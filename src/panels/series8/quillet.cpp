@@ -10,6 +10,7 @@
 #include "series8_flash.h"
 #include "sub_window.h"
 #include "tbar_stroke.h"
+#include "widget_show.h"
 
 #include "device_record.h"
 
@@ -80,6 +81,13 @@ Quillet::Quillet(QWidget* parent)
     connect(this, &Quillet::setPIP_POST, ui->tbtn_pip, &PIPGro::set_H_Vposition_Style);
 
     ui->btn_key->setEnabled(false);
+
+    // A group box sizes its frame from its sheet when restyled once polished,
+    // not before: the input boxes are restyled here, so their keys sit as they
+    // will after any later change of lamp.
+    ensurePolished();
+    for (int n = 1; n <= 4; ++n)
+        inputBox(n)->setStyleSheet(inputBox(n)->styleSheet());
 }
 
 // The tool windows, button groups and timers have no parent.
@@ -222,51 +230,64 @@ QPushButton* Quillet::pvwKey(int n) const
 
 void Quillet::lightPgm(int n)
 {
-    pgmKey(n)->setStyleSheet(rowRed());
-    inputBox(n)->setStyleSheet(kBoxRed);
+    Show::sheet(pgmKey(n), rowRed());
+    Show::sheet(inputBox(n), kBoxRed);
 }
 
 void Quillet::lightPvw(int n)
 {
-    pvwKey(n)->setStyleSheet(rowGreen());
-    inputBox(n)->setStyleSheet(kBoxGreen);
+    Show::sheet(pvwKey(n), rowGreen());
+    Show::sheet(inputBox(n), kBoxGreen);
 }
 
-// Every key of one row white, every input box white.
-void Quillet::resetRow(QPushButton* (Quillet::*key)(int) const)
+// One row's keys shown once: input lit in litFace, the others white.
+void Quillet::showRow(QPushButton* (Quillet::*key)(int) const, int lit, const QString& litFace)
 {
-    for (int n = 1; n <= 4; ++n) {
-        (this->*key)(n)->setStyleSheet(rowWhite());
-        inputBox(n)->setStyleSheet(kBoxWhite);
-    }
+    for (int n = 1; n <= 4; ++n)
+        Show::sheet((this->*key)(n), n == lit ? litFace : rowWhite());
 }
 
+// The input boxes shown once: input top in topFace, input other (where it is
+// another) in otherFace, the rest white.
+void Quillet::showBoxes(int top, const QString& topFace, int other, const QString& otherFace)
+{
+    for (int n = 1; n <= 4; ++n)
+        Show::sheet(inputBox(n), n == top ? topFace : n == other ? otherFace : kBoxWhite);
+}
+
+void Quillet::logChannel(const char* what, uint8_t channel)
+{
+    if (channel >= 1 && channel <= 4)
+        qDebug() << what << channel;
+}
+
+// The row white, the boxes white but the other row's input.
 void Quillet::init_btnPGMStyle()
 {
-    resetRow(&Quillet::pgmKey);
-    init_GroPGMStyle();
+    showRow(&Quillet::pgmKey, 0, rowRed());
+    logChannel("PVWCH_idx:", pvwChannel);
+    showBoxes(pvwChannel, kBoxGreen, 0, kBoxWhite);
 }
 
 void Quillet::init_GroPGMStyle()
 {
-    if (pvwChannel >= 1 && pvwChannel <= 4) {
-        qDebug() << "PVWCH_idx:" << pvwChannel;
-        inputBox(pvwChannel)->setStyleSheet(kBoxGreen);
-    }
+    logChannel("PVWCH_idx:", pvwChannel);
+    if (pvwChannel >= 1 && pvwChannel <= 4)
+        Show::sheet(inputBox(pvwChannel), kBoxGreen);
 }
 
 void Quillet::init_btnPVWStyle()
 {
-    resetRow(&Quillet::pvwKey);
-    init_GroPVWStyle();
+    showRow(&Quillet::pvwKey, 0, rowGreen());
+    logChannel("PGMCH_idx:", pgmChannel);
+    showBoxes(pgmChannel, kBoxRed, 0, kBoxWhite);
 }
 
 void Quillet::init_GroPVWStyle()
 {
-    if (pgmChannel >= 1 && pgmChannel <= 4) {
-        qDebug() << "PGMCH_idx:" << pgmChannel;
-        inputBox(pgmChannel)->setStyleSheet(kBoxRed);
-    }
+    logChannel("PGMCH_idx:", pgmChannel);
+    if (pgmChannel >= 1 && pgmChannel <= 4)
+        Show::sheet(inputBox(pgmChannel), kBoxRed);
 }
 
 void Quillet::on_Style_btnpgm1_red() { lightPgm(1); }
@@ -280,18 +301,31 @@ void Quillet::on_Style_btnpvw4_green() { lightPvw(4); }
 
 void Quillet::set_PGMCH_Style(unsigned char n)
 {
-    init_btnPGMStyle();
-    if (n >= 1 && n <= 4)
-        lightPgm(n);
+    logChannel("PVWCH_idx:", pvwChannel);
+    showRow(&Quillet::pgmKey, n, rowRed());
+    showBoxes(n, kBoxRed, pvwChannel, kBoxGreen);
     pgmChannel = n;
 }
 
 void Quillet::set_PVWCH_Style(unsigned char n)
 {
-    init_btnPVWStyle();
-    if (n >= 1 && n <= 4)
-        lightPvw(n);
+    logChannel("PGMCH_idx:", pgmChannel);
+    showRow(&Quillet::pvwKey, n, rowGreen());
+    showBoxes(n, kBoxGreen, pgmChannel, kBoxRed);
     pvwChannel = n;
+}
+
+// A dump's two channels: what set_PGMCH_Style and then set_PVWCH_Style show,
+// each key and box set once.
+void Quillet::showChannels(unsigned char pgm, unsigned char pvw)
+{
+    logChannel("PVWCH_idx:", pvwChannel);
+    logChannel("PGMCH_idx:", pgm);
+    showRow(&Quillet::pgmKey, pgm, rowRed());
+    showRow(&Quillet::pvwKey, pvw, rowGreen());
+    showBoxes(pvw, kBoxGreen, pgm, kBoxRed);
+    pgmChannel = pgm;
+    pvwChannel = pvw;
 }
 
 void Quillet::setPGM_PVWCH()
@@ -303,21 +337,13 @@ void Quillet::setPGM_PVWCH()
 
 // ---- transitions and audio ----
 
-void Quillet::init_btnMWFStyle()
-{
-    for (QPushButton* key : {ui->btn_mix, ui->btn_wipe, ui->btn_fade})
-        key->setStyleSheet(keyStyle(false));
-}
+void Quillet::init_btnMWFStyle() { set_MWFCH_Style(0); }
 
 void Quillet::set_MWFCH_Style(unsigned char t)
 {
-    init_btnMWFStyle();
-    if (t == 1)
-        on_Style_btnMix_red();
-    else if (t == 2)
-        on_Style_btnFade_red();
-    else if (t == 4)
-        on_Style_btnWipe_red();
+    Show::sheet(ui->btn_mix, keyStyle(t == 1));
+    Show::sheet(ui->btn_wipe, keyStyle(t == 4));
+    Show::sheet(ui->btn_fade, keyStyle(t == 2));
 }
 
 int Quillet::set_btnGrp_MWF_State(int w)
@@ -326,7 +352,7 @@ int Quillet::set_btnGrp_MWF_State(int w)
         {0, "WIPE-L", 5}, {2, "WIPE-U", 3}, {4, "WIPE-R", 6}, {6, "WIPE-D", 4}};
     for (int i = 0; i < 4; ++i) {
         if (kDirections[i].value == w) {
-            ui->btn_wipe->setText(QLatin1String(kDirections[i].text));
+            Show::text(ui->btn_wipe, QLatin1String(kDirections[i].text));
             wipeIndex = i;
             return kDirections[i].code;
         }
@@ -334,37 +360,36 @@ int Quillet::set_btnGrp_MWF_State(int w)
     return w;
 }
 
-void Quillet::on_Style_btnMix_red() { ui->btn_mix->setStyleSheet(keyStyle(true)); }
-void Quillet::on_Style_btnFade_red() { ui->btn_fade->setStyleSheet(keyStyle(true)); }
-void Quillet::on_Style_btnWipe_red() { ui->btn_wipe->setStyleSheet(keyStyle(true)); }
+void Quillet::on_Style_btnMix_red() { Show::sheet(ui->btn_mix, keyStyle(true)); }
+void Quillet::on_Style_btnFade_red() { Show::sheet(ui->btn_fade, keyStyle(true)); }
+void Quillet::on_Style_btnWipe_red() { Show::sheet(ui->btn_wipe, keyStyle(true)); }
 
 void Quillet::init_btnPKPStyle()
 {
     for (QPushButton* key : {ui->btn_pip, ui->btn_key, ui->btn_pop})
-        key->setStyleSheet(keyStyle(false));
+        Show::sheet(key, keyStyle(false));
 }
 
 void Quillet::on_Style_btnAFV(bool on)
 {
     afvOn = on;
-    ui->btn_afv->setText(on ? QStringLiteral("AFV") : QStringLiteral("MIX"));
-    ui->btn_afv->setStyleSheet(keyStyle(on));
+    Show::text(ui->btn_afv, on ? QStringLiteral("AFV") : QStringLiteral("MIX"));
+    Show::sheet(ui->btn_afv, keyStyle(on));
 }
 
+// AFV (0) lights the key and greys the source keys, MIX (1) frees them; any other mode: the key unlit.
 void Quillet::set_AFVorMIX_Style(unsigned char m)
 {
-    on_Style_btnAFV(false);
+    on_Style_btnAFV(m == 0);
     if (m > 1)
         return;
     const bool mix = m == 1;
-    if (!mix)
-        on_Style_btnAFV(true);
-    ui->btn_ch1->setEnabled(mix);
-    ui->btn_ch2->setEnabled(mix);
-    ui->slider_2->setEnabled(mix);
+    Show::enabled(ui->btn_ch1, mix);
+    Show::enabled(ui->btn_ch2, mix);
+    Show::enabled(ui->slider_2, mix);
     const QString look = mix ? keyStyle(false) : QLatin1String(Series8Style::kKeyDisabled);
-    ui->btn_ch1->setStyleSheet(look);
-    ui->btn_ch2->setStyleSheet(look);
+    Show::sheet(ui->btn_ch1, look);
+    Show::sheet(ui->btn_ch2, look);
 }
 
 namespace {
@@ -387,36 +412,36 @@ void Quillet::setCH1State(int code)
 {
     QString name;
     if (sourceOf(code, name, ch1Index))
-        ui->label_ch1->setText(name);
+        Show::text(ui->label_ch1, name);
 }
 
 void Quillet::setCH2State(int code)
 {
     QString name;
     if (sourceOf(code, name, ch2Index))
-        ui->label_ch2->setText(name);
+        Show::text(ui->label_ch2, name);
 }
 
 // ---- lamps the panel offers ----
 
-void Quillet::on_Style_btnRec(bool on) { recOn = on; ui->btn_rec->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnRtmp(bool on) { rtmpOn = on; ui->btn_rtmp->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnPause(bool on) { pauseOn = on; ui->btn_pause->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnF1(bool on) { f1Open = on; ui->btn_f1->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnSet(bool on) { setOpen = on; ui->btn_set->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnMute(bool on) { muteOn = on; ui->btn_mute->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnCH1(bool on) { ui->btn_ch1->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnCH2(bool on) { ui->btn_ch2->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnCut(bool on) { ui->btn_cut->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnAuto(bool on) { ui->btn_auto->setStyleSheet(keyStyle(on)); }
-void Quillet::on_Style_btnFtb(bool on) { ui->btn_ftb->setStyleSheet(Series8Style::row(on)); }
-void Quillet::on_Style_btnStill(bool on) { stillOn = on; ui->btn_still->setStyleSheet(Series8Style::row(on)); }
-void Quillet::on_Style_btnBar(bool on) { barOn = on; ui->btn_bar->setStyleSheet(Series8Style::row(on)); }
+void Quillet::on_Style_btnRec(bool on) { recOn = on; Show::sheet(ui->btn_rec, keyStyle(on)); }
+void Quillet::on_Style_btnRtmp(bool on) { rtmpOn = on; Show::sheet(ui->btn_rtmp, keyStyle(on)); }
+void Quillet::on_Style_btnPause(bool on) { pauseOn = on; Show::sheet(ui->btn_pause, keyStyle(on)); }
+void Quillet::on_Style_btnF1(bool on) { f1Open = on; Show::sheet(ui->btn_f1, keyStyle(on)); }
+void Quillet::on_Style_btnSet(bool on) { setOpen = on; Show::sheet(ui->btn_set, keyStyle(on)); }
+void Quillet::on_Style_btnMute(bool on) { muteOn = on; Show::sheet(ui->btn_mute, keyStyle(on)); }
+void Quillet::on_Style_btnCH1(bool on) { Show::sheet(ui->btn_ch1, keyStyle(on)); }
+void Quillet::on_Style_btnCH2(bool on) { Show::sheet(ui->btn_ch2, keyStyle(on)); }
+void Quillet::on_Style_btnCut(bool on) { Show::sheet(ui->btn_cut, keyStyle(on)); }
+void Quillet::on_Style_btnAuto(bool on) { Show::sheet(ui->btn_auto, keyStyle(on)); }
+void Quillet::on_Style_btnFtb(bool on) { Show::sheet(ui->btn_ftb, Series8Style::row(on)); }
+void Quillet::on_Style_btnStill(bool on) { stillOn = on; Show::sheet(ui->btn_still, Series8Style::row(on)); }
+void Quillet::on_Style_btnBar(bool on) { barOn = on; Show::sheet(ui->btn_bar, Series8Style::row(on)); }
 
 void Quillet::btnFtb2_Style(bool on)
 {
     ftbOn = on;
-    ui->btn_ftb->setStyleSheet(Series8Style::row(on));
+    Show::sheet(ui->btn_ftb, Series8Style::row(on));
     if (on)
         ftbTimer->start();
     else
@@ -426,22 +451,22 @@ void Quillet::btnFtb2_Style(bool on)
 void Quillet::btnPip_Style(bool on)
 {
     pipOn = on;
-    ui->btn_pip->setStyleSheet(keyStyle(on));
-    ui->tbtn_pip->setVisible(on);
+    Show::sheet(ui->btn_pip, keyStyle(on));
+    Show::visible(ui->tbtn_pip, on);
     emit setPIP_size_unlock_falg(on);
 }
 
 void Quillet::btnPop_Style(bool on)
 {
     popOn = on;
-    ui->btn_pop->setStyleSheet(keyStyle(on));
-    ui->tbtn_pop->setVisible(on);
+    Show::sheet(ui->btn_pop, keyStyle(on));
+    Show::visible(ui->tbtn_pop, on);
 }
 
 void Quillet::btnKey_Style(bool on)
 {
     keyOn = on;
-    ui->btn_key->setStyleSheet(keyStyle(on));
+    Show::sheet(ui->btn_key, keyStyle(on));
 }
 
 void Quillet::set_X_Yposition_Style(uint8_t Hnum1, uint8_t Lnum1, uint8_t Hnum2, uint8_t Lnum2)
@@ -682,13 +707,12 @@ void Quillet::m_on_toRead_QuilletDtat(QByteArray const& data)
     DevState::Record r;
     if (!DevState::readRecord(data, Series8::kStateDumpSize, r))
         return;
-    set_PGMCH_Style(r.pgm);
-    set_PVWCH_Style(r.pvw);
+    showChannels(r.pgm, r.pvw);
     set_AFVorMIX_Style(r.audioMode);
     setCH1State(r.ch1Source);
-    ui->slider_1->setValue(r.ch1Level);
+    Show::value(ui->slider_1, r.ch1Level);
     setCH2State(r.ch2Source);
-    ui->slider_2->setValue(r.ch2Level);
+    Show::value(ui->slider_2, r.ch2Level);
     set_MWFCH_Style(r.transition[0]);
     set_btnGrp_MWF_State(r.transition[1]);
     btnFtb2_Style(r.ftb != 0);
@@ -707,7 +731,7 @@ void Quillet::setPIP_SZ_State(int size)
         {"PIP_SZ:S", {100, 56}}, {"PIP_SZ:M", {133, 74}}, {"PIP_SZ:L", {200, 112}}};
     if (size < 0 || size > 2)
         return;
-    ui->label_pip_sz->setText(QLatin1String(kSizes[size].text));
+    Show::text(ui->label_pip_sz, QLatin1String(kSizes[size].text));
     ui->tbtn_pip->setFixedSize(kSizes[size].box);
     setContent->setPIP_S_V(size);
     ui->tbtn_pip->setRARE_V(size);
@@ -718,7 +742,7 @@ void Quillet::setRATE_State(int rate)
     rateIndex = rate;
     if (rate < 0 || rate > 2)
         return;
-    ui->label_rate->setText(QStringLiteral("RARE:%1").arg(rate + 1));
+    Show::text(ui->label_rate, QStringLiteral("RARE:%1").arg(rate + 1));
     setContent->setRARE_V(rate);
 }
 
@@ -727,6 +751,6 @@ void Quillet::setRESO_State(int code)
     const int position = Series8::resolutionPosition(code);
     if (position < 0)
         return;
-    ui->label_reso->setText(QLatin1String(Series8::kResolutions[position].text));
+    Show::text(ui->label_reso, QLatin1String(Series8::kResolutions[position].text));
     setContent->setRESO_V(position);
 }

@@ -140,7 +140,10 @@ private:
     QGroupBox* inputBox(int n) const;
     QPushButton* pgmKey(int n) const;
     QPushButton* pvwKey(int n) const;
-    void resetRow(QPushButton* (Quillet::*key)(int) const);
+    void showRow(QPushButton* (Quillet::*key)(int) const, int lit, const QString& litFace);
+    void showBoxes(int top, const QString& topFace, int other, const QString& otherFace);
+    static void logChannel(const char* what, uint8_t channel);
+    void showChannels(unsigned char pgm, unsigned char pvw);
     void lightPgm(int n);
     void lightPvw(int n);
 

@@ -2,6 +2,7 @@
 
 #include "onlyfun.h"
 #include "panel_faces.h"
+#include "widget_show.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -13,7 +14,7 @@ bool flash(QObject* owner, QWidget* key, const QString& lit, const QString& unli
 {
     QPointer<QObject> alive(owner);
     return PanelFaces::flash(
-        owner, [key, &lit, &unlit](bool on) { key->setStyleSheet(on ? lit : unlit); },
+        owner, [key, &lit, &unlit](bool on) { Show::sheet(key, on ? lit : unlit); },
         [&alive, &work](unsigned t) {
             onlyFun::Delay_MSec(t);
             if (alive && work)
@@ -31,7 +32,7 @@ bool blinkTick(QObject* owner, QWidget* key, const QString& lit, const QString& 
     return PanelFaces::flash(
         owner,
         [key, &lit, &unlit](bool on) {
-            key->setStyleSheet(on ? lit : unlit);
+            Show::sheet(key, on ? lit : unlit);
             key->setFixedSize(on ? QSize(56, 33) : QSize(55, 32));
         },
         [](unsigned t) { onlyFun::Delay_MSec(t); }, 200);

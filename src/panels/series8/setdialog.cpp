@@ -5,6 +5,7 @@
 #include "onlyfun.h"
 #include "series8_flash.h"
 #include "series8_style.h"
+#include "widget_show.h"
 
 SetDialog::SetDialog(QWidget* parent, Druvela_workdata* ws)
     : QDialog(parent)
@@ -87,12 +88,12 @@ void SetDialog::on_btn_key_clicked() { flash(ui->btn_key, 200); }
 void SetDialog::on_btn_l_1_clicked() { flash(ui->btn_l_1, 200); }
 void SetDialog::on_btn_l_2_clicked() { flash(ui->btn_l_2, 200); }
 
-void SetDialog::on_Style_btnReso(bool on) { ui->btn_reso->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnMicVol(bool on) { ui->btn_micvol->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnFan(bool on) { ui->btn_fan->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnRate(bool on) { ui->btn_rate->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnPip_s(bool on) { ui->btn_pip_s->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnKey(bool on) { ui->btn_key->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnL_1(bool on) { ui->btn_l_1->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_btnL_2(bool on) { ui->btn_l_2->setStyleSheet(Series8Style::row(on)); }
-void SetDialog::on_Style_Reset(bool on) { ui->btn_reset->setStyleSheet(Series8Style::row(on)); }
+void SetDialog::on_Style_btnReso(bool on) { Show::sheet(ui->btn_reso, Series8Style::row(on)); }
+void SetDialog::on_Style_btnMicVol(bool on) { Show::sheet(ui->btn_micvol, Series8Style::row(on)); }
+void SetDialog::on_Style_btnFan(bool on) { Show::sheet(ui->btn_fan, Series8Style::row(on)); }
+void SetDialog::on_Style_btnRate(bool on) { Show::sheet(ui->btn_rate, Series8Style::row(on)); }
+void SetDialog::on_Style_btnPip_s(bool on) { Show::sheet(ui->btn_pip_s, Series8Style::row(on)); }
+void SetDialog::on_Style_btnKey(bool on) { Show::sheet(ui->btn_key, Series8Style::row(on)); }
+void SetDialog::on_Style_btnL_1(bool on) { Show::sheet(ui->btn_l_1, Series8Style::row(on)); }
+void SetDialog::on_Style_btnL_2(bool on) { Show::sheet(ui->btn_l_2, Series8Style::row(on)); }
+void SetDialog::on_Style_Reset(bool on) { Show::sheet(ui->btn_reset, Series8Style::row(on)); }

@@ -10,6 +10,7 @@
 #include "sub_window.h"
 #include "tbar_stroke.h"
 #include "venadro_set.h"
+#include "widget_show.h"
 
 #include <QButtonGroup>
 #include <QPointer>
@@ -149,7 +150,7 @@ void Venadro::setPIP_SZ_State(int size)
 {
     if (size < 0 || size > 2)
         return;
-    ui->label_pip_size->setText(QLatin1String(kPipSizes[size].label));
+    Show::text(ui->label_pip_size, QLatin1String(kPipSizes[size].label));
     ui->tbtn_pip->setFixedSize(kPipSizes[size].preview);
     setContent->setPIP_S_V(size);
     ui->tbtn_pip->setRARE_V(size);
@@ -158,12 +159,9 @@ void Venadro::setPIP_SZ_State(int size)
 void Venadro::in1_in2_style(int input)
 {
     programInput = uint8_t(input);
-    if (input == 1) {
-        ui->g_left1->setStyleSheet(kInputOnProgram);
-        ui->g_left2->setStyleSheet(kInputOff);
-    } else if (input == 2) {
-        ui->g_left1->setStyleSheet(kInputOff);
-        ui->g_left2->setStyleSheet(kInputOnProgram);
+    if (input == 1 || input == 2) {
+        Show::sheet(ui->g_left1, input == 1 ? kInputOnProgram : kInputOff);
+        Show::sheet(ui->g_left2, input == 2 ? kInputOnProgram : kInputOff);
     }
 }
 
@@ -192,14 +190,14 @@ void Venadro::setCH1State(int code)
 {
     QString name;
     if (sourceOf(code, name, ch1Index))
-        ui->label_ch1->setText(name);
+        Show::text(ui->label_ch1, name);
 }
 
 void Venadro::setCH2State(int code)
 {
     QString name;
     if (sourceOf(code, name, ch2Index))
-        ui->label_ch2->setText(name);
+        Show::text(ui->label_ch2, name);
 }
 
 void Venadro::setRATE_State(int rate)
@@ -207,7 +205,7 @@ void Venadro::setRATE_State(int rate)
     rateValue = rate;
     if (rate < 0 || rate > 2)
         return;
-    ui->btn_rate->setText(QStringLiteral("RARE%1").arg(rate + 1));
+    Show::text(ui->btn_rate, QStringLiteral("RARE%1").arg(rate + 1));
     rateIndex = rate;
 }
 
@@ -225,7 +223,7 @@ void Venadro::Delay_MSec(unsigned int ms)
 
 // ---- lamps ----
 
-void Venadro::light(QPushButton* key, bool on) { key->setStyleSheet(keyStyle(on)); }
+void Venadro::light(QPushButton* key, bool on) { Show::sheet(key, keyStyle(on)); }
 
 void Venadro::on_Style_btnCH1(bool on) { light(ui->btn_ch1, on); }
 void Venadro::on_Style_btnCH2(bool on) { light(ui->btn_ch2, on); }
@@ -243,7 +241,7 @@ void Venadro::on_Style_btnRtmp(bool on) { rtmpOn = on; light(ui->btn_rtmp, on); 
 void Venadro::on_Style_btnPip(bool on)
 {
     light(ui->btn_pip, on);
-    ui->tbtn_pip->setVisible(on);
+    Show::visible(ui->tbtn_pip, on);
     pipOn = on;
     emit setPIP_size_unlock_falg(on);
 }
@@ -251,8 +249,8 @@ void Venadro::on_Style_btnPip(bool on)
 void Venadro::on_Style_btnPop(bool on)
 {
     light(ui->btn_pop, on);
-    ui->tbtn_pop->setVisible(on);
-    ui->tbtn_pop_2->setVisible(on);
+    Show::visible(ui->tbtn_pop, on);
+    Show::visible(ui->tbtn_pop_2, on);
     popOn = on;
 }
 
@@ -260,43 +258,34 @@ void Venadro::on_Style_btnMix_red() { light(ui->btn_mix, true); }
 void Venadro::on_Style_btnFade_red() { light(ui->btn_fade, true); }
 void Venadro::on_Style_btnWipe_red() { light(ui->btn_wipe, true); }
 
-void Venadro::init_btnMWFStyle()
-{
-    for (QPushButton* key : {ui->btn_mix, ui->btn_wipe, ui->btn_fade})
-        light(key, false);
-}
+void Venadro::init_btnMWFStyle() { set_MWFCH_Style(0); }
 
 void Venadro::flashKey(QPushButton* key, const std::function<void()>& work)
 {
     Series8Flash::flash(this, key, keyStyle(true), keyStyle(false), 200, work);
 }
 
+// AFV (0) lights the key and greys the source keys, MIX (1) frees them; any other mode: the key unlit.
 void Venadro::set_AFVorMIX_Style(unsigned char mode)
 {
-    on_Style_btnAfv(false);
+    on_Style_btnAfv(mode == 0);
     if (mode > 1)
         return;
     const bool mix = mode == 1;
-    if (!mix)
-        on_Style_btnAfv(true);
     // CH1's fader stays usable in both modes.
-    ui->btn_ch1->setEnabled(mix);
-    ui->btn_ch2->setEnabled(mix);
-    ui->slider_ch2->setEnabled(mix);
+    Show::enabled(ui->btn_ch1, mix);
+    Show::enabled(ui->btn_ch2, mix);
+    Show::enabled(ui->slider_ch2, mix);
     const QString look = mix ? keyStyle(false) : QLatin1String(Series8Style::kKeyDisabled);
-    ui->btn_ch1->setStyleSheet(look);
-    ui->btn_ch2->setStyleSheet(look);
+    Show::sheet(ui->btn_ch1, look);
+    Show::sheet(ui->btn_ch2, look);
 }
 
 void Venadro::set_MWFCH_Style(unsigned char type)
 {
-    init_btnMWFStyle();
-    if (type == 1)
-        on_Style_btnMix_red();
-    else if (type == 2)
-        on_Style_btnFade_red();
-    else if (type == 4)
-        on_Style_btnWipe_red();
+    light(ui->btn_mix, type == 1);
+    light(ui->btn_wipe, type == 4);
+    light(ui->btn_fade, type == 2);
 }
 
 int Venadro::set_btnGrp_MWF_State(int code)
@@ -306,7 +295,7 @@ int Venadro::set_btnGrp_MWF_State(int code)
         {"WIPE-L", 0, 5}, {"WIPE-R", 2, 6}, {"WIPE-D", 3, 4}, {"WIPE-U", 1, 3}};
     if (code < 0 || code > 3)
         return code;
-    ui->btn_wipe->setText(QLatin1String(kWipes[code].text));
+    Show::text(ui->btn_wipe, QLatin1String(kWipes[code].text));
     wipeStep = kWipes[code].step;
     return kWipes[code].transition;
 }
@@ -316,7 +305,7 @@ void Venadro::setRESO_State(int code)
     const int position = Series8::resolutionPosition(code);
     if (position < 0)
         return;
-    ui->label_reso->setText(QLatin1String(Series8::kResolutions[position].text));
+    Show::text(ui->label_reso, QLatin1String(Series8::kResolutions[position].text));
     resoIndex = position;
 }
 
@@ -510,9 +499,9 @@ void Venadro::m_on_toRead_QuilletDtat(QByteArray const& data)
     in1_in2_style(r.pgm);
     set_AFVorMIX_Style(r.audioMode);
     setCH1State(r.ch1Source);
-    ui->slider_ch1->setValue(r.ch1Level);
+    Show::value(ui->slider_ch1, r.ch1Level);
     setCH2State(r.ch2Source);
-    ui->slider_ch2->setValue(r.ch2Level);
+    Show::value(ui->slider_ch2, r.ch2Level);
     set_MWFCH_Style(r.transition[0]);
     set_btnGrp_MWF_State(r.transition[1]);
     on_Style_btnPip(r.pipOn != 0);

@@ -5,6 +5,7 @@
 #include "onlyfun.h"
 #include "series8_flash.h"
 #include "series8_style.h"
+#include "widget_show.h"
 
 #include <QDateTime>
 #include <QTimer>
@@ -97,12 +98,12 @@ void Set::on_btn_rate_sub_clicked() { flash(ui->btn_rate_sub, 200); }
 void Set::on_btn_addr_add_clicked() { flash(ui->btn_addr_add, 200); }
 void Set::on_btn_addr_sub_clicked() { flash(ui->btn_addr_sub, 200); }
 
-void Set::my_Style_btnDisk(bool on) { ui->btn_disk->setStyleSheet(Series8Style::row(on)); }
-void Set::my_Style_btnLeuel(bool on) { ui->btn_leuel->setStyleSheet(Series8Style::row(on)); }
-void Set::my_Style_btnRateADD(bool on) { ui->btn_rate_add->setStyleSheet(Series8Style::row(on)); }
-void Set::my_Style_btnRateSUB(bool on) { ui->btn_rate_sub->setStyleSheet(Series8Style::row(on)); }
-void Set::my_Style_btnAddrADD(bool on) { ui->btn_addr_add->setStyleSheet(Series8Style::row(on)); }
-void Set::my_Style_btnAddrSUB(bool on) { ui->btn_addr_sub->setStyleSheet(Series8Style::row(on)); }
-void Set::on_Style_btnPip_s(bool on) { ui->btn_pip_sz->setStyleSheet(Series8Style::row(on)); }
-void Set::on_Style_btnFan(bool on) { ui->btn_fan->setStyleSheet(Series8Style::row(on)); }
-void Set::on_Style_Reset(bool on) { ui->btn_reset->setStyleSheet(Series8Style::row(on)); }
+void Set::my_Style_btnDisk(bool on) { Show::sheet(ui->btn_disk, Series8Style::row(on)); }
+void Set::my_Style_btnLeuel(bool on) { Show::sheet(ui->btn_leuel, Series8Style::row(on)); }
+void Set::my_Style_btnRateADD(bool on) { Show::sheet(ui->btn_rate_add, Series8Style::row(on)); }
+void Set::my_Style_btnRateSUB(bool on) { Show::sheet(ui->btn_rate_sub, Series8Style::row(on)); }
+void Set::my_Style_btnAddrADD(bool on) { Show::sheet(ui->btn_addr_add, Series8Style::row(on)); }
+void Set::my_Style_btnAddrSUB(bool on) { Show::sheet(ui->btn_addr_sub, Series8Style::row(on)); }
+void Set::on_Style_btnPip_s(bool on) { Show::sheet(ui->btn_pip_sz, Series8Style::row(on)); }
+void Set::on_Style_btnFan(bool on) { Show::sheet(ui->btn_fan, Series8Style::row(on)); }
+void Set::on_Style_Reset(bool on) { Show::sheet(ui->btn_reset, Series8Style::row(on)); }
