@@ -283,9 +283,9 @@ private slots:
         QTest::addColumn<bool>("oriskan");
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("need");
-        QTest::newRow("Tesmond 56") << false << 56 << 57;
-        QTest::newRow("Oriskan 165") << true << 165 << 166;
-        QTest::newRow("Oriskan 57") << true << 57 << 166;
+        QTest::newRow("Tesmond 59") << false << 59 << 60;
+        QTest::newRow("Oriskan 168") << true << 168 << 169;
+        QTest::newRow("Oriskan 60") << true << 60 << 169;
     }
     void shortReplies()
     {

@@ -613,8 +613,8 @@ private slots:
             {"btn_cam_meun", "btn_2"}, {"btn_5"});
         row("PIP on", {}, {{rPip, 1}}, {"btn_pip"}, {"btn_pop", "btn_key1"});
         row("a dump one byte short is ignored whole", {{rPgm, 3}, {rStill, 1}}, {{rPgm, 5}}, {"btn_pgm_3", "btn_still"},
-            {"btn_pgm_5"}, 109);
-        row("110 bytes are enough", {{rPgm, 3}}, {{rPgm, 5}}, {"btn_pgm_5"}, {"btn_pgm_3"}, 110);
+            {"btn_pgm_5"}, 112);
+        row("113 bytes are enough", {{rPgm, 3}}, {{rPgm, 5}}, {"btn_pgm_5"}, {"btn_pgm_3"}, 113);
         row("a busy record is ignored", {{rPgm, 3}}, {{rPgm, 5}}, {"btn_pgm_3"}, {"btn_pgm_5"}, 120, 1);
     }
     void dumpFields()

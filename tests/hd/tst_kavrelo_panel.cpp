@@ -329,8 +329,8 @@ private slots:
             {"btn_grpsw"}, {});
         row("CH3 on", {{rMode, 1}}, {{rMode, 1}, {rCh3On, 1}}, {"btn_ch3"}, {});
         row("a dump one byte short of the AUX preview is ignored whole", {{rPgm, 3}}, {{rPgm, 5}, {rAux, 1}},
-            {"btn_pgm_3"}, {"btn_pgm_5", "btn_aux"}, {}, 119);
-        row("120 bytes are enough", {{rPgm, 3}}, {{rPgm, 5}}, {"btn_pgm_5"}, {"btn_pgm_3"}, {}, 120);
+            {"btn_pgm_3"}, {"btn_pgm_5", "btn_aux"}, {}, 122);
+        row("123 bytes are enough", {{rPgm, 3}}, {{rPgm, 5}}, {"btn_pgm_5"}, {"btn_pgm_3"}, {}, 123);
     }
     void dumpFields()
     {

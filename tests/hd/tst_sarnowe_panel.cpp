@@ -291,9 +291,9 @@ private slots:
         QCOMPARE(m_panel->mainMenu()->findChild<QComboBox*>(QStringLiteral("comboBoxHDR_CFG"))->currentIndex(), 1);
         QCOMPARE(m_panel->mainMenu()->findChild<QSpinBox*>(QStringLiteral("spinBoxMIC"))->value(), 7);
         QVERIFY(m_device->nothingSent());
-        // A dump one byte short of the HDR byte is ignored whole.
+        // A dump one byte short of holding the HDR byte before its checksum is ignored whole.
         m_panel->getDate(dump({{rPgm, 3}}));
-        m_panel->getDate(dump({{rPgm, 2}}, 0, 110));
+        m_panel->getDate(dump({{rPgm, 2}}, 0, 113));
         QVERIFY(lit("btn_pgm_3") && !lit("btn_pgm_2"));
     }
 

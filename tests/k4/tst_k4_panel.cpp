@@ -319,10 +319,10 @@ private slots:
     // the next whole one is the first and is applied whole.
     void firstWholeDumpAppliesEverything()
     {
-        m_panel->getDate(k4::stateDump({{k4::rPgm, 3}}, DevState::k4kMinDumpSize - 1));
+        m_panel->getDate(k4::stateDump({{k4::rPgm, 3}}, DevState::minDumpSize(DevState::kThroughHdr) - 1));
         QCOMPARE(styleOf("btn_pgm_3"), face("default", "3 big 1.png"));
         QVERIFY(!m_panel->hasPreviousDump());
-        m_panel->getDate(k4::stateDump({{k4::rPgm, 3}}, DevState::k4kMinDumpSize));
+        m_panel->getDate(k4::stateDump({{k4::rPgm, 3}}, DevState::minDumpSize(DevState::kThroughHdr)));
         QCOMPARE(styleOf("btn_pgm_3"), face("red", "3 big 1.png"));
         QVERIFY(m_panel->hasPreviousDump());
     }

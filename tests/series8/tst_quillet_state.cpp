@@ -250,8 +250,8 @@ void tst_quillet_state::shortRepliesChangeNothing_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("applied");
     QTest::newRow("20 bytes") << 20 << false;
-    QTest::newRow("56 bytes: one short of MUTE") << 56 << false;
-    QTest::newRow("57 bytes") << 57 << true;
+    QTest::newRow("59 bytes: MUTE not before the checksum") << 59 << false;
+    QTest::newRow("60 bytes") << 60 << true;
 }
 
 void tst_quillet_state::shortRepliesChangeNothing()

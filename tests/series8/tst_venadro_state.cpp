@@ -263,8 +263,8 @@ void tst_venadro_state::boundary_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("applied");
     QTest::newRow("20: the request's size") << 20 << false;
-    QTest::newRow("56: one short of MUTE") << 56 << false;
-    QTest::newRow("57: MUTE is the last byte") << 57 << true;
+    QTest::newRow("59: MUTE not before the checksum") << 59 << false;
+    QTest::newRow("60: MUTE the last byte before it") << 60 << true;
     QTest::newRow("1056") << 1056 << true;
 }
 

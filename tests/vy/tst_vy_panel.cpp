@@ -240,11 +240,11 @@ private slots:
     void firstWholeDumpAppliesEverything()
     {
         m_rig.quietly("verticalSlider_master", 50);
-        applyDump(EditionFrames::stateDump({{0, 2}}, 0x2, 0, DevState::kVyMinDumpSize - 1));
+        applyDump(EditionFrames::stateDump({{0, 2}}, 0x2, 0, DevState::minDumpSize(DevState::kThroughF7Mode) - 1));
         QCOMPARE(face("btn_pgm_2"), vyFace("default", "1 big 2.png"));
         QCOMPARE(m_panel->lastRecStreamWord(), 0u);
         QVERIFY(!m_panel->hasPreviousDump());
-        applyDump(EditionFrames::stateDump({{0, 2}}, 0, 0, DevState::kVyMinDumpSize));
+        applyDump(EditionFrames::stateDump({{0, 2}}, 0, 0, DevState::minDumpSize(DevState::kThroughF7Mode)));
         QCOMPARE(face("btn_pgm_2"), vyFace("red", "1 big 2.png"));
         QCOMPARE(w<QSlider>("verticalSlider_master")->value(), 0);
         QCOMPARE(face("btn_rate1"), vyFace("green", "Rate 1.png"));

@@ -37,16 +37,16 @@ struct ExactBuffer {
     std::vector<char> bytes;
 };
 
-bool decode(const QByteArray& reply, StateDump& d, int minSize = kVyMinDumpSize)
+bool decode(const QByteArray& reply, StateDump& d, LastByte last = kThroughF7Mode)
 {
     ExactBuffer buf(reply);
-    return decodeStateDump(buf.view(), minSize, d);
+    return decodeStateDump(buf.view(), last, d);
 }
 
-StateDump decoded(const QByteArray& reply, int minSize = kVyMinDumpSize)
+StateDump decoded(const QByteArray& reply, LastByte last = kThroughF7Mode)
 {
     StateDump d;
-    if (!decode(reply, d, minSize))
+    if (!decode(reply, d, last))
         qFatal("dump not accepted");
     return d;
 }
@@ -206,53 +206,71 @@ private slots:
         }
     }
 
-    // Each panel's smallest dump: the Vy panel reads up to reply byte 133, the 4K panel up to 110.
-    // The record alone (readRecord) takes any reply of the size, whatever its type and status.
+    // A dump ends with its checksum and end byte: a reader's last byte must lie before them, so
+    // each reader's smallest dump is its last byte plus four. The record alone (readRecord) takes
+    // any reply of that size, whatever its type and status.
     void accepted_data()
     {
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("minSize");
+        QTest::addColumn<int>("lastByte");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<bool>("readAlone");
         using EditionFrames::stateDump;
-        QTest::newRow("Vy: 134 bytes") << stateDump({{0, 2}}, 0, 0, 134) << kVyMinDumpSize << true << true;
-        QTest::newRow("Vy: 133 bytes") << stateDump({{0, 2}}, 0, 0, 133) << kVyMinDumpSize << false << false;
-        QTest::newRow("4K: 111 bytes") << stateDump({{0, 2}}, 0, 0, 111) << k4kMinDumpSize << true << true;
-        QTest::newRow("4K: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << k4kMinDumpSize << false << false;
-        QTest::newRow("model panels: 110 bytes") << stateDump({{0, 2}}, 0, 0, 110) << kFamilyMinDumpSize << true
-                                                 << true;
-        QTest::newRow("model panels: one byte short")
-            << stateDump({{0, 2}}, 0, 0, 109) << kFamilyMinDumpSize << false << false;
-        QTest::newRow("twelve inputs: 120 bytes")
-            << stateDump({{0, 2}}, 0, 0, 120) << kTwelveInputMinDumpSize << true << true;
-        QTest::newRow("twelve inputs: 119 bytes")
-            << stateDump({{0, 2}}, 0, 0, 119) << kTwelveInputMinDumpSize << false << false;
-        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160, {{18, 2}}) << k4kMinDumpSize << false << true;
-        QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << k4kMinDumpSize << false << true;
-        QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << k4kMinDumpSize << false << false;
-        QTest::newRow("record start only") << stateDump({}, 0, 0, 18) << 0 << false << false;
-        QTest::newRow("empty") << QByteArray() << k4kMinDumpSize << false << false;
+        const struct {
+            const char* reader;
+            int last;
+            int size;
+        } readers[] = {{"Vy, F7 mode", 133, 137},       {"4K, HDR", 110, 114},
+                       {"model panels, microphone", 109, 113}, {"twelve inputs, PVW under AUX", 119, 123},
+                       {"record bytes 0..38", 56, 60},  {"record byte 147", 165, 169}};
+        for (const auto& r : readers) {
+            QTest::addRow("%s: %d bytes", r.reader, r.size) << stateDump({{0, 2}}, 0, 0, r.size) << r.last << true
+                                                             << true;
+            QTest::addRow("%s: %d bytes", r.reader, r.size - 1)
+                << stateDump({{0, 2}}, 0, 0, r.size - 1) << r.last << false << false;
+        }
+        QTest::newRow("T-bar type") << EditionFrames::reply(0x82, 160, {{18, 2}}) << 110 << false << true;
+        QTest::newRow("record status 1") << stateDump({{0, 2}}, 0, 0, 160, 1) << 110 << false << true;
+        QTest::newRow("20 bytes") << stateDump({}, 0, 0, 20) << 110 << false << false;
+        QTest::newRow("record start only") << stateDump({}, 0, 0, 18) << 18 << false << false;
+        QTest::newRow("a last byte before the record") << stateDump({{0, 2}}, 0, 0, 160) << 17 << false << false;
+        QTest::newRow("empty") << QByteArray() << 110 << false << false;
     }
     void accepted()
     {
         QFETCH(QByteArray, reply);
-        QFETCH(int, minSize);
+        QFETCH(int, lastByte);
         QFETCH(bool, accepted);
         QFETCH(bool, readAlone);
+        const LastByte last{lastByte};
+        QCOMPARE(minDumpSize(last), lastByte + 4);
         StateDump d;
-        QCOMPARE(decode(reply, d, minSize), accepted);
+        QCOMPARE(decode(reply, d, last), accepted);
+        // The F7 byte counts only before the checksum: in a shorter dump its group is neither present nor changed.
+        const bool f7Present = reply.size() - kTrailerSize > 133;
         if (accepted) {
             QCOMPARE(d.record.pgm, quint8(2));
-            // The F7 byte lies past a 111-byte dump: its group is neither present nor changed.
-            QCOMPARE(d.record.present.test(F7Mode), reply.size() > 133);
-            QCOMPARE(changedGroups(d, nullptr).test(F7Mode), reply.size() > 133);
+            QCOMPARE(d.record.present.test(F7Mode), f7Present);
+            QCOMPARE(changedGroups(d, nullptr).test(F7Mode), f7Present);
         }
         Record alone;
         alone.pgm = 77;
-        QCOMPARE(readRecord(reply, minSize, alone), readAlone);
+        QCOMPARE(readRecord(reply, last, alone), readAlone);
         QCOMPARE(alone.pgm, quint8(readAlone ? 2 : 77));
         if (readAlone)
-            QCOMPARE(alone.present.test(F7Mode), reply.size() > 133);
+            QCOMPARE(alone.present.test(F7Mode), f7Present);
+    }
+
+    // The fault the size rule mends: in a dump one byte short, the HDR byte would be the end byte 0xAE.
+    void trailerIsNoRecord()
+    {
+        QByteArray shortDump = EditionFrames::stateDump({{92, 0x01}}, 0, 0, 111);
+        QCOMPARE(quint8(shortDump.at(110)), quint8(0xAE));
+        StateDump d;
+        QVERIFY(!decode(shortDump, d, kThroughHdr));
+        QVERIFY(decode(EditionFrames::stateDump({{92, 0x01}}, 0, 0, 114), d, kThroughHdr));
+        QCOMPARE(d.record.hdrOn(), quint8(1));
+        QCOMPARE(d.record.hdrCfg(), quint8(0));
     }
 
     void changed_data()
@@ -289,7 +307,7 @@ private slots:
         StateDump prev;
         {
             ExactBuffer buf(EditionFrames::stateDump(changedBase(), 0x1234));
-            QVERIFY(decodeStateDump(buf.view(), kVyMinDumpSize, prev));
+            QVERIFY(decodeStateDump(buf.view(), kThroughF7Mode, prev));
             std::fill(buf.bytes.begin(), buf.bytes.end(), char(0x77));
         }
         Groups expected;
@@ -396,6 +414,81 @@ private slots:
         QCOMPARE(int(fun.f7Mode()), 1);
     }
 
+    // A panel without the audio page: the line gain and the microphone still reach the settings
+    // window, and the applier reads nothing for the missing page.
+    void applierWithoutAudioPage()
+    {
+        const Windows w(105, QStringLiteral("LUMA"), QStringLiteral("CHROMA"));
+        RecordTargets to = w.targets(true);
+        to.audio = nullptr;
+        auto* lineGain = w.menu->findChild<QSpinBox*>(QStringLiteral("spinBoxLineGain"));
+        auto* mic = w.menu->findChild<QSpinBox*>(QStringLiteral("spinBoxMIC"));
+        QVERIFY(lineGain && mic);
+        const QList<QSpinBox*> audioFields = w.audio->findChildren<QSpinBox*>();
+        QVERIFY(!audioFields.isEmpty());
+        QList<int> audioBefore;
+        for (QSpinBox* f : audioFields)
+            audioBefore << f->value();
+        DevStateGuard guard;
+        const StateDump d = decoded(EditionFrames::stateDump({{89, 4}, {90, 1}, {91, 30}}));
+        applyRecord(d.record, d.record.present, PanelFields(), to);
+        QCOMPARE(lineGain->value(), 12);
+        QCOMPARE(mic->value(), 12);
+        QList<int> audioAfter;
+        for (QSpinBox* f : audioFields)
+            audioAfter << f->value();
+        QCOMPARE(audioAfter, audioBefore);
+    }
+
+    // The version reply: its first value at byte 18 (the edition and HD panels) or 19 (the 4K
+    // family), then byte 14 and bytes 23..31; of another type or shorter than 32 bytes: ignored whole.
+    void version_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("firstByte");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QList<int>>("values");  // empty: not compared
+        // Byte 14 lies in the head: the frame is written out by hand.
+        auto reply = [](quint8 type, int size) {
+            QByteArray f = testFrameHead(type);
+            f[14] = char(0x0E);
+            f.append(QByteArray(size - 3 - f.size(), '\0'));
+            const std::pair<int, quint8> values[] = {{18, 0x18}, {19, 0x19}, {23, 0x23}, {24, 0x24}, {25, 0x25},
+                                                     {26, 0x26}, {27, 0x27}, {28, 0x28}, {29, 0x29}, {30, 0x30},
+                                                     {31, 0x31}};
+            for (const auto& v : values)
+                if (v.first < f.size())
+                    f[v.first] = char(v.second);
+            sealTestFrame(f);
+            return f;
+        };
+        const QList<int> tail = {0x0E, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x30, 0x31};
+        QTest::newRow("byte 18 first") << reply(0x49, 40) << 18 << true << (QList<int>{0x18} + tail);
+        QTest::newRow("byte 19 first") << reply(0x49, 40) << 19 << true << (QList<int>{0x19} + tail);
+        QTest::newRow("32 bytes, byte 19 first") << reply(0x49, 32) << 19 << true << QList<int>();
+        QTest::newRow("31 bytes") << reply(0x49, 31) << 18 << false << QList<int>();
+        QTest::newRow("31 bytes, byte 19 first") << reply(0x49, 31) << 19 << false << QList<int>();
+        QTest::newRow("type 0x48") << reply(0x48, 40) << 18 << false << QList<int>();
+    }
+    void version()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, firstByte);
+        QFETCH(bool, accepted);
+        QFETCH(QList<int>, values);
+        ExactBuffer buf(reply);
+        VersionReport v;
+        v.values.fill(0x77);
+        QCOMPARE(readVersionReply(buf.view(), firstByte, v), accepted);
+        if (!accepted) {
+            QCOMPARE(int(v.values[0]), 0x77);
+            return;
+        }
+        QCOMPARE(int(v.values[0]), int(quint8(reply.at(firstByte))));
+        if (!values.isEmpty())
+            QCOMPARE(QList<int>(v.values.begin(), v.values.end()), values);
+    }
+
     // The model panels' applier: the channel keys follow the audio mode they are reset by, and
     // neither the HDR byte nor the settings window's microphone entry is touched.
     void familyApplier()
@@ -423,8 +516,9 @@ private slots:
         const int hdrBefore = hdr->currentIndex();
         DevStateGuard guard;
         const StateDump d = decoded(EditionFrames::stateDump(
-            {{2, 1}, {3, 1}, {5, 40}, {6, 0}, {8, 60}, {9, 1}, {10, 80}, {71, 5}, {91, 30}, {92, 0x05}}, 0, 0, 111),
-            kFamilyMinDumpSize);
+            {{2, 1}, {3, 1}, {5, 40}, {6, 0}, {8, 60}, {9, 1}, {10, 80}, {71, 5}, {91, 30}, {92, 0x05}}, 0, 0,
+            minDumpSize(kThroughHdr)),
+            kThroughMicVolume);
         applyRecord(d.record, d.record.present, fields, to);
         QCOMPARE(order, QStringList({"mode 1", "ch1 1", "ch1 level 40", "ch2 0", "ch2 level 60", "master 1",
                                      "master level 80"}));

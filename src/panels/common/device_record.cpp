@@ -54,9 +54,9 @@ bool readRecStreamStatus(const QByteArray& reply, RecStreamStatus& out)
     return true;
 }
 
-bool readRecord(const QByteArray& reply, int minSize, Record& r)
+bool readRecord(const QByteArray& reply, LastByte last, Record& r)
 {
-    if (reply.size() < minSize || reply.size() <= kRecordStart)
+    if (reply.size() < minDumpSize(last) || last.offset < kRecordStart)
         return false;
     r.pgm = rb(reply, 0);
     r.pvw = rb(reply, 1);
@@ -132,16 +132,16 @@ bool readRecord(const QByteArray& reply, int minSize, Record& r)
 
     r.present.reset();
     for (int g = 0; g < GroupCount; ++g)
-        r.present.set(size_t(g), lastReplyByte(kGroups[size_t(g)]) < reply.size());
+        r.present.set(size_t(g), lastReplyByte(kGroups[size_t(g)]) < reply.size() - kTrailerSize);
 
     return true;
 }
 
-bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out)
+bool decodeStateDump(const QByteArray& reply, LastByte last, StateDump& out)
 {
     if (byteAt(reply, 16) != kReplyType || byteAt(reply, 17) != 0)
         return false;
-    if (!readRecord(reply, minSize, out.record))
+    if (!readRecord(reply, last, out.record))
         return false;
     out.hasStatus = readRecStreamStatus(reply, out.status);
     // Owned bytes: the caller's array may only borrow its storage.

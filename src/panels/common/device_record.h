@@ -18,14 +18,24 @@ namespace DevState {
 
 constexpr int kReplyType = 0x0A;
 constexpr int kRecordStart = 18;
-// Smallest dump that holds every field a panel reads: the Vy panel reads up
-// to reply byte 133 (F7 mode), the 4K panel up to byte 110 (HDR).
-constexpr int kVyMinDumpSize = 134;
-constexpr int k4kMinDumpSize = 111;
-// The model panels read up to reply byte 109 (microphone volume); the
-// twelve-input panel up to byte 119 (the PVW channel under AUX).
-constexpr int kFamilyMinDumpSize = 110;
-constexpr int kTwelveInputMinDumpSize = 120;
+// A dump, like every frame, ends with its 16-bit checksum and the end byte
+// (bytes L-3..L-1): they are no record bytes.
+constexpr int kTrailerSize = 3;
+
+// The last reply byte a reader takes from the record. A dump is applied only
+// when that byte lies before the checksum, so the smallest dump a reader
+// applies is that byte plus four; every reader states its last byte and the
+// decoders derive the size from it.
+struct LastByte {
+    int offset;
+};
+constexpr int minDumpSize(LastByte last) { return last.offset + 1 + kTrailerSize; }
+
+// The last bytes the panels read, by the field that ends their reading.
+constexpr LastByte kThroughMicVolume{109};  // the model panels
+constexpr LastByte kThroughHdr{110};        // the 4K edition panel, the panels reading HDR
+constexpr LastByte kThroughAuxPvw{119};     // the twelve-input panel (PVW under AUX)
+constexpr LastByte kThroughF7Mode{133};     // the Vy panel
 
 // Field groups, in the order the panels apply them.
 enum Group : int {
@@ -81,7 +91,7 @@ struct Record {
     quint8 hdrOn() const { return hdr & 0x01; }
     quint8 hdrCfg() const { return quint8(hdr >> 1); }
 
-    Groups present;  // groups whose bytes all lie inside the datagram
+    Groups present;  // groups whose bytes all lie before the dump's checksum
 };
 
 // Record and stream status: word W (u32, low byte first) at L-8 and byte S
@@ -107,14 +117,14 @@ struct StateDump {
     QByteArray raw;          // the datagram, kept for the next comparison
 };
 
-// True for a state dump to apply: type 0x0A, record status 0, at least
-// minSize bytes. Reads nothing outside reply.
-bool decodeStateDump(const QByteArray& reply, int minSize, StateDump& out);
+// True for a state dump to apply: type 0x0A, record status 0, last before
+// its checksum. Reads nothing outside reply.
+bool decodeStateDump(const QByteArray& reply, LastByte last, StateDump& out);
 
 // The record alone, for the panels that read it from any reply the command
 // layer hands them as a state dump: no type or status check, no comparison.
-// False (and out untouched) when reply is shorter than minSize.
-bool readRecord(const QByteArray& reply, int minSize, Record& out);
+// False (and out untouched) when last does not lie before the reply's checksum.
+bool readRecord(const QByteArray& reply, LastByte last, Record& out);
 
 // The status alone; false when 26 <= L <= reply size does not hold.
 bool readRecStreamStatus(const QByteArray& reply, RecStreamStatus& out);

@@ -115,9 +115,11 @@ void applyRecord(const Record& r, const Groups& which, const PanelFields& panel,
     if (to.readsHdr && has(HdrOn)) to.fun->setHDR_ON_Style(r.hdrOn());
     if (to.readsHdr && has(HdrCfg)) to.menu->set_HDR_ON_Value(r.hdrCfg());
     if (to.menuShowsMic && has(MicVolume)) to.menu->set_MIC_Value(r.micVolume);
-    if (has(LineGain)) to.audio->set_LineGain_Value(r.lineGain);
-    if (has(MicVolume)) to.audio->set_MicVolume_Value(r.micVolume);
-    if (has(MicHpf)) to.audio->set_MicHPFS_Value(r.micHpf);
+    if (to.audio) {
+        if (has(LineGain)) to.audio->set_LineGain_Value(r.lineGain);
+        if (has(MicVolume)) to.audio->set_MicVolume_Value(r.micVolume);
+        if (has(MicHpf)) to.audio->set_MicHPFS_Value(r.micHpf);
+    }
     if (to.readsF7Mode && has(F7Mode)) to.fun->set_btnF7_state(r.f7Mode);
 }
 
@@ -136,15 +138,27 @@ void applyPopWindowReply(const QByteArray& reply, const RecordTargets& to)
     to.fun->POP_CUT_WindowMode(byteAt(reply, 18));
 }
 
-void applyVersionReply(const QByteArray& reply, const RecordTargets& to)
+bool readVersionReply(const QByteArray& reply, int firstByte, VersionReport& out)
 {
     constexpr int kVersionType = 0x49;
     constexpr int kVersionReplySize = 32;
     if (byteAt(reply, 16) != kVersionType || reply.size() < kVersionReplySize)
+        return false;
+    out.values[0] = byteAt(reply, firstByte);
+    out.values[1] = byteAt(reply, 14);
+    for (int i = 0; i < 9; ++i)
+        out.values[size_t(2 + i)] = byteAt(reply, 23 + i);
+    return true;
+}
+
+void applyVersionReply(const QByteArray& reply, int firstByte, const RecordTargets& to)
+{
+    VersionReport v;
+    if (!readVersionReply(reply, firstByte, v))
         return;
     DevStateGuard guard;
-    auto b = [&reply](int i) { return byteAt(reply, i); };
-    to.menu->setVersion(b(18), b(14), b(23), b(24), b(25), b(26), b(27), b(28), b(29), b(30), b(31));
+    const auto& b = v.values;
+    to.menu->setVersion(b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8], b[9], b[10]);
 }
 
 void storeGroupIcons(const quint8 (&groups)[10])

@@ -6,6 +6,7 @@
 #include "device_record.h"
 #include "edition_windows.h"
 
+#include <array>
 #include <functional>
 
 namespace DevState {
@@ -17,9 +18,10 @@ struct PanelFields {
 };
 
 // Where the rest of the record goes. A panel without a camera section leaves
-// cam null (the camera fields are then not read), and only a panel whose F7
-// key is the key-page key reads the F7 mode. The model panels read neither
-// the HDR byte nor give the settings window the microphone volume.
+// cam null, one without the audio page audio (those fields are then not
+// read), and only a panel whose F7 key is the key-page key reads the F7 mode.
+// The HD model panels but one read neither the HDR byte nor give the settings
+// window the microphone volume.
 struct RecordTargets {
     onlyFun* fun = nullptr;
     PIP_PAGE* pip = nullptr;
@@ -63,9 +65,20 @@ void applyRecStreamStatus(const RecStreamStatus& s, const RecordTargets& to);
 // Other replies are ignored; the device-state guard is held while applying.
 void applyPopWindowReply(const QByteArray& reply, const RecordTargets& to);
 
-// The version reply (type 0x49, bytes up to 31) to the settings window.
-// Other or shorter replies are ignored; the device-state guard is held while applying.
-void applyVersionReply(const QByteArray& reply, const RecordTargets& to);
+// Where the version reply's first value lies: reply byte 18 on the edition and
+// HD panels, 19 on the 4K family's.
+constexpr int kVersionFirstByte = 18;
+constexpr int k4kFamilyVersionFirstByte = 19;
+
+// The version reply (type 0x49): the byte at firstByte, byte 14 and bytes
+// 23..31, in the order MainMenu::setVersion takes them. False for other
+// replies and for those shorter than 32 bytes.
+struct VersionReport {
+    std::array<quint8, 11> values{};
+};
+bool readVersionReply(const QByteArray& reply, int firstByte, VersionReport& out);
+// The same to the settings window, under the device-state guard; anything else is ignored whole.
+void applyVersionReply(const QByteArray& reply, int firstByte, const RecordTargets& to);
 
 // Keeps each wipe group's current icon (the device byte less one) for the transition keys.
 void storeGroupIcons(const quint8 (&groups)[10]);

@@ -550,7 +550,7 @@ void Corvane::on_btn_help_clicked()
 void Corvane::getDate(const QByteArray& by)
 {
     // Too short for the fields this panel reads, a wrong type or a busy record: ignored whole.
-    if (!DevState::decodeStateDump(by, DevState::k4kMinDumpSize, m_dump))
+    if (!DevState::decodeStateDump(by, DevState::kThroughHdr, m_dump))
         return;
 
     DevStateGuard guard;
@@ -611,4 +611,7 @@ void Corvane::getTXSliderDate(const QByteArray& by)
 }
 
 void Corvane::getPOPWinState(const QByteArray& by) { DevState::applyPopWindowReply(by, m_recordTargets); }
-void Corvane::getDevVersionState(const QByteArray& by) { DevState::applyVersionReply(by, m_recordTargets); }
+void Corvane::getDevVersionState(const QByteArray& by)
+{
+    DevState::applyVersionReply(by, DevState::kVersionFirstByte, m_recordTargets);
+}

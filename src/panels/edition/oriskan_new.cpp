@@ -542,7 +542,7 @@ void Oriskan_NEW::getDate(QByteArray reply)
 {
     DevState::StateDump dump;
     // A dump too short for the record is dropped whole and not kept for comparison.
-    if (!DevState::decodeStateDump(reply, DevState::kVyMinDumpSize, dump))
+    if (!DevState::decodeStateDump(reply, DevState::kThroughF7Mode, dump))
         return;
     DevStateGuard guard;
     m_dump = std::move(dump);
@@ -605,5 +605,5 @@ void Oriskan_NEW::getTXSliderDate(const QByteArray& reply)
 void Oriskan_NEW::getPOPWinState(const QByteArray& reply) { DevState::applyPopWindowReply(reply, m_recordTargets); }
 void Oriskan_NEW::getDevVersionState(const QByteArray& reply)
 {
-    DevState::applyVersionReply(reply, m_recordTargets);
+    DevState::applyVersionReply(reply, DevState::kVersionFirstByte, m_recordTargets);
 }

@@ -28,10 +28,10 @@ constexpr int kHeight = 800;
 constexpr int kPipShift = 230;
 }
 
-FirstGenPanel::FirstGenPanel(QWidget* parent, bool& autoLampLit, int minReply)
+FirstGenPanel::FirstGenPanel(QWidget* parent, bool& autoLampLit, DevState::LastByte lastByte)
     : QDialog(parent)
     , m_autoLampLit(autoLampLit)
-    , m_minReply(minReply)
+    , m_lastByte(lastByte)
 {
     setWindowTitle(QStringLiteral("Qavo"));
     setWindowIcon(QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")));
@@ -155,7 +155,7 @@ void FirstGenPanel::on_Middle_Singnale_btnPIP(bool on)
 void FirstGenPanel::on_toRead_TesmondDtat(QByteArray const& data)
 {
     DevState::Record r;
-    if (!DevState::readRecord(data, m_minReply, r))
+    if (!DevState::readRecord(data, m_lastByte, r))
         return;
     m_below->set_PGMCH_Style(r.pgm);
     m_below->set_PVWCH_Style(r.pvw);

@@ -5,6 +5,8 @@
 // layer for all of them. It maximises and restores, widens for the PIP side
 // panel, turns T-bar moves into frames and fills its parts from state replies.
 
+#include "device_record.h"
+
 #include <QByteArray>
 #include "tbar_ends.h"
 
@@ -43,8 +45,8 @@ public slots:
     void btnAuto_and_slider();
 
 protected:
-    // autoLampLit is the model's one AUTO lamp flag; minReply the bytes its decoder reads.
-    FirstGenPanel(QWidget* parent, bool& autoLampLit, int minReply);
+    // autoLampLit is the model's one AUTO lamp flag; lastByte the last state-dump byte its decoder reads.
+    FirstGenPanel(QWidget* parent, bool& autoLampLit, DevState::LastByte lastByte);
 
     // Builds the window with the model's upper and middle parts.
     template <class Upper, class Middle>
@@ -72,7 +74,7 @@ private:
     QSlider* tbar() const;
 
     bool& m_autoLampLit;
-    const int m_minReply;
+    const DevState::LastByte m_lastByte;
     Druvela_workdata* m_ws = nullptr;
     Plane_Top* m_top = nullptr;
     QSplitter* m_splitter = nullptr;

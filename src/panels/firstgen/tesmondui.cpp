@@ -10,18 +10,18 @@
 #include <QDebug>
 
 namespace {
-// Record bytes 0..38, from reply byte 18 on.
-constexpr int kTesmondReply = 57;
-// Oriskan also reads record bytes 145..147.
-constexpr int kOriskanReply = 166;
 constexpr int kRecordStart = DevState::kRecordStart;
+// Record bytes 0..38, from reply byte 18 on.
+constexpr DevState::LastByte kTesmondLastByte{kRecordStart + 38};
+// Oriskan also reads record bytes 145..147.
+constexpr DevState::LastByte kOriskanLastByte{kRecordStart + 147};
 }
 
 bool TesmondUI::autoLampLit = false;
 bool OriskanUI::autoLampLit = false;
 
 TesmondUI::TesmondUI(QWidget* parent)
-    : FirstGenPanel(parent, autoLampLit, kTesmondReply)
+    : FirstGenPanel(parent, autoLampLit, kTesmondLastByte)
 {
     initTesmondui_1<Upper_Widget, Middle_widget>();
     connect(upperPart(), &FirstGenUpperStrip::on_Singnals_returnloginwin, this,
@@ -29,7 +29,7 @@ TesmondUI::TesmondUI(QWidget* parent)
 }
 
 OriskanUI::OriskanUI(QWidget* parent)
-    : FirstGenPanel(parent, autoLampLit, kOriskanReply)
+    : FirstGenPanel(parent, autoLampLit, kOriskanLastByte)
 {
     initTesmondui_1<Oriskan_Upper_Widget, Oriskan_Middle_widget>();
     connect(upperPart(), &FirstGenUpperStrip::on_Singnals_returnloginwin, this, &OriskanUI::ExitSignals);

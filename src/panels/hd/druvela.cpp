@@ -12,7 +12,7 @@ constexpr unsigned kFlashAux = 300;
 }
 
 Druvela::Druvela(QWidget* parent)
-    : FamilyWindow(parent, DevState::kFamilyMinDumpSize)
+    : FamilyWindow(parent, DevState::kThroughMicVolume, DevState::kVersionFirstByte)
     , ui(new Ui::Druvela)
 {
     ui->setupUi(this);

@@ -45,9 +45,10 @@ void onPress(QWidget* key, Window* window, void (Window::*pressed)(), void (Wind
 
 } // namespace
 
-FamilyWindow::FamilyWindow(QWidget* parent, int minDumpSize)
+FamilyWindow::FamilyWindow(QWidget* parent, DevState::LastByte lastDumpByte, int versionFirstByte)
     : QWidget(parent)
-    , m_minDumpSize(minDumpSize)
+    , m_lastDumpByte(lastDumpByte)
+    , m_versionFirstByte(versionFirstByte)
 {
     auto* ftbTimer = new QTimer(this);
     connect(ftbTimer, &QTimer::timeout, this, &FamilyWindow::m_on_timerour_FTB);
@@ -444,7 +445,7 @@ void FamilyWindow::openAudioRow(QWidget* key, bool line)
 
 // ---- replies --------------------------------------------------------------
 
-// A dump of at least the panel's size, type 0x0A, record status 0: the
+// A dump holding the panel's last byte before its checksum, type 0x0A, record status 0: the
 // panel's first steps, every shared field, its last steps, then (where the
 // panel reads it) the record and stream status when its length field lies
 // inside the datagram, all under the device-state guard. Anything else is
@@ -452,7 +453,7 @@ void FamilyWindow::openAudioRow(QWidget* key, bool line)
 void FamilyWindow::getDate(const QByteArray& by)
 {
     DevState::StateDump dump;
-    if (!DevState::decodeStateDump(by, m_minDumpSize, dump))
+    if (!DevState::decodeStateDump(by, m_lastDumpByte, dump))
         return;
     DevStateGuard guard;
     applyOwnFirst(dump.record);
@@ -476,4 +477,7 @@ void FamilyWindow::getTXSliderDate(const QByteArray& by)
 }
 
 void FamilyWindow::getPOPWinState(const QByteArray& by) { DevState::applyPopWindowReply(by, m_recordTargets); }
-void FamilyWindow::getDevVersionState(const QByteArray& by) { DevState::applyVersionReply(by, m_recordTargets); }
+void FamilyWindow::getDevVersionState(const QByteArray& by)
+{
+    DevState::applyVersionReply(by, m_versionFirstByte, m_recordTargets);
+}

@@ -8,7 +8,9 @@
 // any panel.
 //
 // How a panel uses it:
-// - Derive from it, naming the smallest state dump the panel applies; in the
+// - Derive from it, naming the last state-dump byte the panel reads and where
+//   its version reply starts (DevState::kVersionFirstByte or the 4K family's
+//   k4kFamilyVersionFirstByte); in the
 //   constructor build the form (setupUi(this)), then call build(), which runs
 //   the construction steps in the model panels' order. A panel overrides the
 //   steps it fills in (init_label_style, init_pgm_pvw, init_connect, and where
@@ -181,8 +183,9 @@ public slots:
     void set_Function_Enable(uint8_t f, bool pip_e, bool pop_e, bool key1_e, bool key2_e, bool key3_e);
 
 protected:
-    // minDumpSize: the smallest state dump the panel applies.
-    FamilyWindow(QWidget* parent, int minDumpSize);
+    // lastDumpByte: the last state-dump byte the panel reads (the dump's size
+    // rule follows from it); versionFirstByte: the version reply's first value.
+    FamilyWindow(QWidget* parent, DevState::LastByte lastDumpByte, int versionFirstByte);
 
     // The construction steps in the model panels' order, from the panel's
     // constructor right after its form is built.
@@ -274,7 +277,8 @@ private:
     uint8_t m_masterOn = 0;
     uint8_t m_stillOn = 0;
 
-    const int m_minDumpSize;
+    const DevState::LastByte m_lastDumpByte;
+    const int m_versionFirstByte;
     DevState::PanelFields m_recordFields;
     DevState::RecordTargets m_recordTargets;
 };

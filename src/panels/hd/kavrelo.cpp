@@ -19,7 +19,7 @@ constexpr unsigned kFlashKeypad = 300;
 } // namespace
 
 Kavrelo::Kavrelo(QWidget* parent)
-    : FamilyWindow(parent, DevState::kTwelveInputMinDumpSize)
+    : FamilyWindow(parent, DevState::kThroughAuxPvw, DevState::kVersionFirstByte)
     , ui(new Ui::Kavrelo)
 {
     ui->setupUi(this);

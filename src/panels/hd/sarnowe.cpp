@@ -19,7 +19,7 @@ constexpr unsigned kFlashReso = 400;
 } // namespace
 
 Sarnowe::Sarnowe(QWidget* parent)
-    : FamilyWindow(parent, DevState::k4kMinDumpSize)  // up to the HDR byte, 110
+    : FamilyWindow(parent, DevState::kThroughHdr, DevState::kVersionFirstByte)
     , ui(new Ui::Sarnowe)
 {
     ui->setupUi(this);

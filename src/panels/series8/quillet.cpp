@@ -705,7 +705,7 @@ void Quillet::m_on_toRead_QuilletDtat(QByteArray const& data)
     // A reply too short for the last byte read (the panel's own 20-byte
     // request looped back, for one) is not applied in part.
     DevState::Record r;
-    if (!DevState::readRecord(data, Series8::kStateDumpSize, r))
+    if (!DevState::readRecord(data, Series8::kStateDumpLastByte, r))
         return;
     showChannels(r.pgm, r.pvw);
     set_AFVorMIX_Style(r.audioMode);

@@ -1,11 +1,13 @@
 #pragma once
 // Tables the series-8 panels share.
 
+#include "device_record.h"
+
 namespace Series8 {
 
 // The state dump the series-8 panels read: record bytes 0..38, reply bytes
-// 18..56. A shorter one is not applied in part.
-inline constexpr int kStateDumpSize = 18 + 39;
+// 18..56. A dump without them all before its checksum is not applied in part.
+inline constexpr DevState::LastByte kStateDumpLastByte{DevState::kRecordStart + 38};
 
 struct Resolution {
     int code;

@@ -494,7 +494,7 @@ void Venadro::on_btn_set_clicked()
 void Venadro::m_on_toRead_QuilletDtat(QByteArray const& data)
 {
     DevState::Record r;
-    if (!DevState::readRecord(data, Series8::kStateDumpSize, r))
+    if (!DevState::readRecord(data, Series8::kStateDumpLastByte, r))
         return;
     in1_in2_style(r.pgm);
     set_AFVorMIX_Style(r.audioMode);
