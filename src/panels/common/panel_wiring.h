@@ -24,6 +24,11 @@ template <class Form, class = void>
 struct HasThirdChannel : std::false_type {};
 template <class Form>
 struct HasThirdChannel<Form, std::void_t<decltype(std::declval<Form&>().btn_ch3)>> : std::true_type {};
+// Forms with the recorder and stream keys.
+template <class Form, class = void>
+struct HasRecorder : std::false_type {};
+template <class Form>
+struct HasRecorder<Form, std::void_t<decltype(std::declval<Form&>().btn_rec)>> : std::true_type {};
 
 // A key's click to one controller operation.
 inline void connectKey(QAbstractButton* key, onlyFun* f, void (onlyFun::*op)())
@@ -137,12 +142,14 @@ void connectFamilyBuses(Form* ui, onlyFun* f, QButtonGroup* pgm, QButtonGroup* p
     connectById(rate, f, &onlyFun::m_on_btnGrp_Rate_clicked);
 }
 
-// FTB, STILL, the channel on/off and source keys, AFV/MIX and its answer.
+// FTB, STILL (the still command without data unless the panel names another),
+// the channel on/off and source keys, AFV/MIX and its answer.
 template <class Form, class Panel>
-void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel)
+void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel,
+                        void (onlyFun::*still)() = &onlyFun::m_on_btn_still_clicked)
 {
     connectKey(ui->btn_ftb, f, &onlyFun::m_on_btn_ftb_clicked);
-    connectKey(ui->btn_still, f, &onlyFun::m_on_btn_still_clicked);
+    connectKey(ui->btn_still, f, still);
     connectKey(ui->btn_ch1, f, &onlyFun::m_on_btn_ch1_clicked);
     connectKey(ui->btn_ch2, f, &onlyFun::m_on_btn_ch2_clicked);
     if constexpr (HasThirdChannel<Form>::value)
@@ -156,17 +163,19 @@ void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel)
     QObject::connect(f, &onlyFun::AFV_MIX_Enable_Signals, panel, &Panel::set_AFVorMIX_Enable);
 }
 
-// Recorder and stream keys and their lamps, the transitions, the function
-// row, each with the controller's answer.
+// Recorder and stream keys and their lamps (on a form that has them), the
+// transitions, the function row, each with the controller's answer.
 template <class Form, class Panel>
 void connectFamilyFunctions(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* transitions, QButtonGroup* functions)
 {
-    connectKey(ui->btn_rec, f, &onlyFun::m_on_btn_rec_clicked);
-    connectKey(ui->btn_pause, f, &onlyFun::m_on_btn_pause_clicked);
-    connectKey(ui->btn_stream, f, &onlyFun::m_on_btn_stream_clicked);
-    QObject::connect(f, &onlyFun::m_on_Style_btnRec_Signals, panel, &Panel::set_Rec_Enable);
-    QObject::connect(f, &onlyFun::m_on_Style_btnPause_Signals, panel, &Panel::on_Style_btnPause);
-    QObject::connect(f, &onlyFun::m_on_Style_btnStream_Signals, panel, &Panel::on_Style_btnStream);
+    if constexpr (HasRecorder<Form>::value) {
+        connectKey(ui->btn_rec, f, &onlyFun::m_on_btn_rec_clicked);
+        connectKey(ui->btn_pause, f, &onlyFun::m_on_btn_pause_clicked);
+        connectKey(ui->btn_stream, f, &onlyFun::m_on_btn_stream_clicked);
+        QObject::connect(f, &onlyFun::m_on_Style_btnRec_Signals, panel, &Panel::set_Rec_Enable);
+        QObject::connect(f, &onlyFun::m_on_Style_btnPause_Signals, panel, &Panel::on_Style_btnPause);
+        QObject::connect(f, &onlyFun::m_on_Style_btnStream_Signals, panel, &Panel::on_Style_btnStream);
+    }
     connectById(transitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
     QObject::connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, panel, &Panel::set_TRANSITONS_Style);
     QObject::connect(f, &onlyFun::Send_Trans_Style, panel, &Panel::set_Trans_Style);
@@ -195,13 +204,20 @@ void connectFamilyAudioRows(Form* ui, onlyFun* f, Panel* panel, AUDIO_PAGE* audi
     QObject::connect(panel, &Panel::show_mic_cfg, audio, &AUDIO_PAGE::show_mic_cfg_slots);
 }
 
-// AUTO with its lock, CUT, the replies and the end of the run.
+// AUTO with its lock, and CUT.
 template <class Form, class Panel>
-void connectFamilyEnd(Form* ui, onlyFun* f, Panel* panel)
+void connectFamilyAutoCut(Form* ui, onlyFun* f, Panel* panel)
 {
     connectKey(ui->btn_auto, f, &onlyFun::m_on_btnAuto_clicked);
     connectAutoLock(f, f, panel, &Panel::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
     connectKey(ui->btn_cut, f, &onlyFun::m_on_btnCut_clicked);
+}
+
+// AUTO with its lock, CUT, the replies and the end of the run.
+template <class Form, class Panel>
+void connectFamilyEnd(Form* ui, onlyFun* f, Panel* panel)
+{
+    connectFamilyAutoCut(ui, f, panel);
     connectReplies(f, panel);
 }
 
