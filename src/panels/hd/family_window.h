@@ -9,10 +9,11 @@
 //
 // How a panel uses it:
 // - Derive from it, naming the last state-dump byte the panel reads and where
-//   its version reply starts (DevState::kVersionFirstByte or the 4K family's
-//   k4kFamilyVersionFirstByte); in the
-//   constructor build the form (setupUi(this)), then call build(), which runs
-//   the construction steps in the model panels' order. A panel overrides the
+//   its version reply starts (DevState::kVersionFirstByte, or the 4K family's
+//   k4kFamilyVersionFirstByte); in the constructor build the form
+//   (setupUi(this)), then call build(), which runs the construction steps in
+//   the model panels' order. The keys' own actions (flashes, toggles) are
+//   connected by the base before the controller's. A panel overrides the
 //   steps it fills in (init_label_style, init_pgm_pvw, init_connect, and where
 //   it has them init_faces, init_btn_Cam, ...), calling the base's step first
 //   where it only adds to it, and uses the step helpers (setInputRows,
@@ -24,7 +25,8 @@
 //   recording row, an HDR ON key, a third channel, a camera row, the audio page.
 // - Where a panel behaves differently, it overrides a hook: set_PVWCH_Style
 //   (another face for the lit key), cam_menu_ctl (more camera keys),
-//   cameraKeyFor (which key a camera number lights), applyOwnFirst/
+//   cameraKeyFor (which key a camera number lights), the transition block's
+//   steps and operations (another set of transition keys), applyOwnFirst/
 //   applyOwnLast (its own dump bytes around the shared ones),
 //   readsRecStreamStatus (the dump's tail); init_record_fields adjusts the
 //   fields and targets the shared applier uses.
@@ -97,7 +99,7 @@ public:
     void init_btnPVWStyle();
     void init_btnRateStyle();
     void init_btnCamStyle();
-    void init_btnTRANSITONSStyle();
+    virtual void init_btnTRANSITONSStyle();
     void init_function_style();
 
     // The face a wipe group (1..10) shows, lit or unlit, at its stored effect.
@@ -110,8 +112,10 @@ public:
     void set_Cam_Style(uchar cam);
     // The camera section enabled or not: the camera row and the zoom keys.
     virtual void cam_menu_ctl(bool on);
-    void set_TRANSITONS_Style(uchar id, uchar icon);
-    void set_Trans_Style(uchar kind, uchar cur, uchar g1, uchar g2, uchar g3, uchar g4, uchar g5, uchar g6,
+    // A transition block of other keys than MIX, FADE and the ten wipe groups
+    // overrides these and init_transitions.
+    virtual void set_TRANSITONS_Style(uchar id, uchar icon);
+    virtual void set_Trans_Style(uchar kind, uchar cur, uchar g1, uchar g2, uchar g3, uchar g4, uchar g5, uchar g6,
                          uchar g7, uchar g8, uchar g9, uchar g10);
     void set_Trans_Group_Style(uchar cur, uchar g1, uchar g2, uchar g3, uchar g4, uchar g5, uchar g6, uchar g7,
                                uchar g8, uchar g9, uchar g10);
@@ -204,7 +208,7 @@ protected:
     // The shared keys' faces; a panel adds its own after these.
     virtual void init_faces();
     virtual void init_label_style() = 0;
-    void init_transitions();
+    virtual void init_transitions();
     // Calls setInputRows.
     virtual void init_pgm_pvw() = 0;
     void init_audio_verticalSlider();
