@@ -5,7 +5,6 @@
 #include "panel_wiring.h"
 
 using PanelFaces::FaceRule;
-using Lit = FamilyPanel::Lit;
 
 namespace {
 constexpr unsigned kFlashAux = 300;
@@ -27,10 +26,7 @@ void Druvela::init_faces()
     for (QWidget* unused : {ui->btn_null1, ui->btn_null2, ui->btn_null3})
         kit().setPlainFace(unused, FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/NULL.bmp"));
     kit().setPlainFace(ui->btn_null4, FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/EXIT.bmp"));
-    QPushButton* const cams[] = {ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4, ui->btn_5, ui->btn_6};
-    for (int n = 1; n <= 6; ++n)
-        kit().addFace(cams[n - 1], FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/%1.png").arg(n),
-                      QStringLiteral(":/images/Druvela/green/cam_%1.bmp").arg(n), Lit::Green);
+    kit().addCameraFaces({ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4, ui->btn_5, ui->btn_6});
 }
 
 void Druvela::init_label_style()

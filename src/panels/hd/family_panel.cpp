@@ -251,6 +251,16 @@ void FamilyPanel::addInputFaces(QWidget* pgm, QWidget* pvw, int n)
             Lit::Green);
 }
 
+void FamilyPanel::addCameraFaces(std::initializer_list<QWidget*> cameras)
+{
+    int n = 0;
+    for (QWidget* cam : cameras) {
+        ++n;
+        addFace(cam, FaceRule::ImageTight, QStringLiteral(":/images/Druvela/white/%1.png").arg(n),
+                QStringLiteral(":/images/Druvela/green/cam_%1.bmp").arg(n), Lit::Green);
+    }
+}
+
 void FamilyPanel::setPlainFace(QWidget* key, FaceRule rule, const QString& picture) const
 {
     key->setStyleSheet(PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, picture) + white);

@@ -83,6 +83,8 @@ public:
     void addBarFaces(QWidget* pgmBar, QWidget* pvwBar);
     // Input n of the program row (red) and of the preview row (green).
     void addInputFaces(QWidget* pgm, QWidget* pvw, int n);
+    // Camera n's key (n from 1, in the order given) with the Druvela camera pictures.
+    void addCameraFaces(std::initializer_list<QWidget*> cameras);
     // A key that only ever shows one picture, unlit.
     void setPlainFace(QWidget* key, PanelFaces::FaceRule rule, const QString& picture) const;
     void show(QWidget* key, bool on) const;
