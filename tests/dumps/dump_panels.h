@@ -9,6 +9,7 @@
 #include "druvela_workdata.h"
 #include "edition_frames.h"
 #include "kavrelo.h"
+#include "lunesko.h"
 #include "model_tables.h"
 #include "oriskan_new.h"
 #include "quillet.h"
@@ -47,7 +48,7 @@ inline const std::vector<Entry>& all()
         entry<Druvela>("Druvela", 105),          entry<Kavrelo>("Kavrelo", 105),
         entry<Sarnowe>("Sarnowe", 83),           entry<Quillet>("Quillet", 0),
         entry<Venadro>("Venadro", 0),         entry<TesmondUI>("TesmondUI", 0),
-        entry<OriskanUI>("OriskanUI", 0),
+        entry<OriskanUI>("OriskanUI", 0),        entry<Lunesko>("Lunesko", 105),
     };
     return panels;
 }

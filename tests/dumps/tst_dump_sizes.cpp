@@ -54,6 +54,7 @@ const QMap<QByteArray, int> kSmallestDump = {
     {"Druvela", 109 + 4},      // microphone volume (was 110)
     {"Kavrelo", 119 + 4},      // PVW under AUX (was 120)
     {"Sarnowe", 110 + 4},      // HDR (was 111)
+    {"Lunesko", 110 + 4},      // HDR
     {"Quillet", 56 + 4},       // mute (was 57)
     {"Venadro", 56 + 4},       // mute (was 57)
     {"TesmondUI", 56 + 4},     // mute (was 57)

@@ -6,6 +6,7 @@
 #include "druvela.h"
 #include "fuzz_panel.h"
 #include "kavrelo.h"
+#include "lunesko.h"
 #include "sarnowe.h"
 
 namespace {
@@ -30,6 +31,9 @@ const Feed kPanels[] = {
         Sarnowe* p = fuzzPanel<Sarnowe>(83);
         DEV_CHILD_TYPE = 84;
         fuzzReply(p, kind, data, size, ownType);
+    },
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        fuzzReply(fuzzPanel<Lunesko>(105), kind, data, size, ownType);
     },
 };
 

@@ -4,6 +4,8 @@
 #include "discovery_answer.h"
 #include "druvela.h"
 #include "kavrelo.h"
+#include "lunesko.h"
+#include "panel_rig.h"
 #include "sarnowe.h"
 #include "groupbox_right.h"
 #include "image_button.h"
@@ -125,6 +127,7 @@ private slots:
     void modalDormantOpener();
     void druvelaOpener_data();
     void druvelaOpener();
+    void luneskoOpenerEndsOnItsExitKey();
     void cardsAreChosenAndSearchedOn();
 };
 
@@ -361,6 +364,45 @@ void tst_search::druvelaOpener()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(panel.isNull());
     QVERIFY(controller.isNull());
+}
+
+// The Lunesko panel's opener against a switcher on loopback: the panel asks for the state and
+// keeps the heartbeat going; its EXIT key sends nothing, the panel goes with its controller, the
+// search comes back, and no heartbeat follows.
+void tst_search::luneskoOpenerEndsOnItsExitKey()
+{
+    Window win;
+    win.w.show();
+    win.store({kVy});
+    SwitcherWire device;
+    QVERIFY(device.isBound());
+    win.w.setLuneskoUI(QStringLiteral("127.0.0.2"), 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
+    QCOMPARE(openPanels(), QStringList{"Lunesko"});
+    QPointer<Lunesko> panel;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<Lunesko*>(w))
+            panel = p;
+    QVERIFY(panel && !win.w.isVisible());
+    QCOMPARE(panel->windowIcon().pixmap(64).toImage(),
+             QIcon(QStringLiteral(":/images/StyleSheet/DEVapplication.png")).pixmap(64).toImage());
+    QCOMPARE(device.nextCommand(), panelCommand(0x0A));
+    bool heartbeat = false;
+    auto heartbeatSeen = [&device, &heartbeat] {
+        for (const CapturedDatagram& d : device.capture().takeAll())
+            heartbeat = heartbeat || d.data == panelCommand(0x06);
+        return heartbeat;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(heartbeatSeen(), 5000);
+
+    QTest::mouseClick(panel->findChild<QPushButton*>(QStringLiteral("btn_exit")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(panel.isNull());
+    QVERIFY(win.w.isVisible());
+    QCOMPARE(win.list->count(), 0);
+    QVERIFY(device.nothingSent());
+    // Longer than the heartbeat's period: nothing more reaches the switcher.
+    device.capture().takeAll();
+    QVERIFY(!device.capture().waitForDatagram(2500));
 }
 
 // Two veth pairs in the test's own namespace: zvt0/zvt1 up with an address each in different
