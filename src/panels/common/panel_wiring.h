@@ -142,14 +142,10 @@ void connectFamilyBuses(Form* ui, onlyFun* f, QButtonGroup* pgm, QButtonGroup* p
     connectById(rate, f, &onlyFun::m_on_btnGrp_Rate_clicked);
 }
 
-// FTB, STILL (the still command without data unless the panel names another),
-// the channel on/off and source keys, AFV/MIX and its answer.
+// The channel on/off and source keys, AFV/MIX and its answer.
 template <class Form, class Panel>
-void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel,
-                        void (onlyFun::*still)() = &onlyFun::m_on_btn_still_clicked)
+void connectFamilyChannels(Form* ui, onlyFun* f, Panel* panel)
 {
-    connectKey(ui->btn_ftb, f, &onlyFun::m_on_btn_ftb_clicked);
-    connectKey(ui->btn_still, f, still);
     connectKey(ui->btn_ch1, f, &onlyFun::m_on_btn_ch1_clicked);
     connectKey(ui->btn_ch2, f, &onlyFun::m_on_btn_ch2_clicked);
     if constexpr (HasThirdChannel<Form>::value)
@@ -163,24 +159,56 @@ void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel,
     QObject::connect(f, &onlyFun::AFV_MIX_Enable_Signals, panel, &Panel::set_AFVorMIX_Enable);
 }
 
+// FTB, STILL (the still command without data unless the panel names another),
+// then the channel keys.
+template <class Form, class Panel>
+void connectFamilyAudio(Form* ui, onlyFun* f, Panel* panel,
+                        void (onlyFun::*still)() = &onlyFun::m_on_btn_still_clicked)
+{
+    connectKey(ui->btn_ftb, f, &onlyFun::m_on_btn_ftb_clicked);
+    connectKey(ui->btn_still, f, still);
+    connectFamilyChannels(ui, f, panel);
+}
+
+// The recorder and stream keys.
+template <class Form>
+void connectRecorderKeys(Form* ui, onlyFun* f)
+{
+    connectKey(ui->btn_rec, f, &onlyFun::m_on_btn_rec_clicked);
+    connectKey(ui->btn_pause, f, &onlyFun::m_on_btn_pause_clicked);
+    connectKey(ui->btn_stream, f, &onlyFun::m_on_btn_stream_clicked);
+}
+
+// The controller's recorder, pause and stream states to their lamps.
+template <class Panel>
+void connectRecorderLamps(onlyFun* f, Panel* panel)
+{
+    QObject::connect(f, &onlyFun::m_on_Style_btnRec_Signals, panel, &Panel::set_Rec_Enable);
+    QObject::connect(f, &onlyFun::m_on_Style_btnPause_Signals, panel, &Panel::on_Style_btnPause);
+    QObject::connect(f, &onlyFun::m_on_Style_btnStream_Signals, panel, &Panel::on_Style_btnStream);
+}
+
+// The transitions and the function row, each with the controller's answer.
+template <class Panel>
+void connectFamilyTransitions(onlyFun* f, Panel* panel, QButtonGroup* transitions, QButtonGroup* functions)
+{
+    connectById(transitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
+    QObject::connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, panel, &Panel::set_TRANSITONS_Style);
+    QObject::connect(f, &onlyFun::Send_Trans_Style, panel, &Panel::set_Trans_Style);
+    connectById(functions, f, &onlyFun::m_on_btnGrp_Function_clicked);
+    QObject::connect(f, &onlyFun::set_Function_EnableSignals, panel, &Panel::set_Function_Enable);
+}
+
 // Recorder and stream keys and their lamps (on a form that has them), the
 // transitions, the function row, each with the controller's answer.
 template <class Form, class Panel>
 void connectFamilyFunctions(Form* ui, onlyFun* f, Panel* panel, QButtonGroup* transitions, QButtonGroup* functions)
 {
     if constexpr (HasRecorder<Form>::value) {
-        connectKey(ui->btn_rec, f, &onlyFun::m_on_btn_rec_clicked);
-        connectKey(ui->btn_pause, f, &onlyFun::m_on_btn_pause_clicked);
-        connectKey(ui->btn_stream, f, &onlyFun::m_on_btn_stream_clicked);
-        QObject::connect(f, &onlyFun::m_on_Style_btnRec_Signals, panel, &Panel::set_Rec_Enable);
-        QObject::connect(f, &onlyFun::m_on_Style_btnPause_Signals, panel, &Panel::on_Style_btnPause);
-        QObject::connect(f, &onlyFun::m_on_Style_btnStream_Signals, panel, &Panel::on_Style_btnStream);
+        connectRecorderKeys(ui, f);
+        connectRecorderLamps(f, panel);
     }
-    connectById(transitions, f, &onlyFun::m_on_btnGrp_TRANSITONS_clicked);
-    QObject::connect(f, &onlyFun::Send_ICON_CURRENT_INDEX, panel, &Panel::set_TRANSITONS_Style);
-    QObject::connect(f, &onlyFun::Send_Trans_Style, panel, &Panel::set_Trans_Style);
-    connectById(functions, f, &onlyFun::m_on_btnGrp_Function_clicked);
-    QObject::connect(f, &onlyFun::set_Function_EnableSignals, panel, &Panel::set_Function_Enable);
+    connectFamilyTransitions(f, panel, transitions, functions);
 }
 
 // The camera menu and its answer, the camera group, zoom.
@@ -204,20 +232,26 @@ void connectFamilyAudioRows(Form* ui, onlyFun* f, Panel* panel, AUDIO_PAGE* audi
     QObject::connect(panel, &Panel::show_mic_cfg, audio, &AUDIO_PAGE::show_mic_cfg_slots);
 }
 
-// AUTO with its lock, and CUT.
+// Whether a manual T-bar stroke locks CUT and AUTO, or only lights AUTO.
+enum class AutoLamp { LocksCutAndAuto, Alone };
+
+// AUTO with its lamp, and CUT.
 template <class Form, class Panel>
-void connectFamilyAutoCut(Form* ui, onlyFun* f, Panel* panel)
+void connectFamilyAutoCut(Form* ui, onlyFun* f, Panel* panel, AutoLamp lamp = AutoLamp::LocksCutAndAuto)
 {
     connectKey(ui->btn_auto, f, &onlyFun::m_on_btnAuto_clicked);
-    connectAutoLock(f, f, panel, &Panel::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
+    if (lamp == AutoLamp::LocksCutAndAuto)
+        connectAutoLock(f, f, panel, &Panel::on_Style_btnAuto, ui->btn_cut, ui->btn_auto);
+    else
+        QObject::connect(f, &onlyFun::m_on_Style_btnAuto, panel, &Panel::on_Style_btnAuto);
     connectKey(ui->btn_cut, f, &onlyFun::m_on_btnCut_clicked);
 }
 
-// AUTO with its lock, CUT, the replies and the end of the run.
+// AUTO with its lamp, CUT, the replies and the end of the run.
 template <class Form, class Panel>
-void connectFamilyEnd(Form* ui, onlyFun* f, Panel* panel)
+void connectFamilyEnd(Form* ui, onlyFun* f, Panel* panel, AutoLamp lamp = AutoLamp::LocksCutAndAuto)
 {
-    connectFamilyAutoCut(ui, f, panel);
+    connectFamilyAutoCut(ui, f, panel, lamp);
     connectReplies(f, panel);
 }
 

@@ -54,6 +54,8 @@ FamilyPanel::CommonKeys FamilyPanel::commonKeys(const QWidget* w)
     k.aux = named(w, "btn_aux");
     k.hdrOn = named(w, "btn_hdr_on");
     k.still = named(w, "btn_still");
+    if (!k.still)
+        k.still = named(w, "btn_pgm_Still");
     k.camMenu = named(w, "btn_cam_meun");
     k.pip = named(w, "btn_pip");
     k.pop = named(w, "btn_pop");
@@ -169,6 +171,11 @@ void FamilyPanel::addFace(QWidget* key, FaceRule rule, const QString& unlit, Fac
     PanelFaces::Face face = PanelFaces::framedFace(rule, unlit, white, lit, suffix(colour));
     face.litRule = litRule;
     m_faces.insert(key, face);
+}
+
+void FamilyPanel::addModeFaces(QWidget* key, FaceRule rule, const QString& off, const QString& on, Lit colour)
+{
+    m_faces.insert(key, PanelFaces::framedFace(rule, off, suffix(colour), on, suffix(colour)));
 }
 
 void FamilyPanel::addAltFace(QWidget* key, FaceRule rule, const QString& lit, Lit colour)
@@ -345,27 +352,34 @@ QButtonGroup* FamilyPanel::transitionGroup(QObject* parent) const
     return group;
 }
 
-void FamilyPanel::resetTransitions() const
+QAbstractButton* FamilyPanel::transitionKey(int id) const
 {
-    show(m_transitions[0], false);
-    show(m_transitions[1], false);
-    for (int g = 1; g <= kWipeGroups; ++g)
-        if (QAbstractButton* key = m_transitions[size_t(g + 1)])
-            key->setStyleSheet(wipeFaceStyle(g, false));
+    return id >= 0 && id <= kWipeGroups + 1 ? m_transitions[size_t(id)] : nullptr;
 }
 
-void FamilyPanel::lightTransition(int id) const
+void FamilyPanel::showTransitionKey(int id, bool lit) const
 {
-    if (id == 0 || id == 1)
-        show(m_transitions[size_t(id)], true);
-    else if (id >= 2 && id <= kWipeGroups + 1 && m_transitions[size_t(id)])
-        m_transitions[size_t(id)]->setStyleSheet(wipeFaceStyle(id - 1, true));
+    QAbstractButton* key = transitionKey(id);
+    if (!key)
+        return;
+    if (id < 2 || m_faces.contains(key))
+        show(key, lit);
+    else
+        key->setStyleSheet(wipeFaceStyle(id - 1, lit));
 }
+
+void FamilyPanel::resetTransitions() const
+{
+    for (int id = 0; id <= kWipeGroups + 1; ++id)
+        showTransitionKey(id, false);
+}
+
+void FamilyPanel::lightTransition(int id) const { showTransitionKey(id, true); }
 
 void FamilyPanel::showTransition(quint8 id, quint8 icon) const
 {
     resetTransitions();
-    if (id >= 2 && id <= kWipeGroups + 1)
+    if (id >= 2 && transitionKey(id))
         ICON_CURRENT_INDEX[id - 2] = icon;
     lightTransition(id);
 }
@@ -385,7 +399,7 @@ void FamilyPanel::showTransitionState(quint8 kind, quint8 cur, const quint8 (&gr
 void FamilyPanel::lightTransitionGroup(quint8 cur, const quint8 (&groups)[10]) const
 {
     for (int i = 0; i < kWipeGroups; ++i) {
-        if (groups[i] == cur) {
+        if (transitionKey(i + 2) && groups[i] == cur) {
             lightTransition(i + 2);
             return;
         }

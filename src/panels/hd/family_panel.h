@@ -63,10 +63,13 @@ public:
     // The same, the lit picture spelt in its own rule.
     void addFace(QWidget* key, PanelFaces::FaceRule rule, const QString& unlit, PanelFaces::FaceRule litRule,
                  const QString& lit, Lit colour);
+    // A key whose two faces both show lit in one colour, each naming a mode (off: unlit).
+    void addModeFaces(QWidget* key, PanelFaces::FaceRule rule, const QString& off, const QString& on, Lit colour);
     // A second lit face of a key that has one (shown by lightRow's alternate).
     void addAltFace(QWidget* key, PanelFaces::FaceRule rule, const QString& lit, Lit colour);
     // The keys the model panels' forms name alike, found by their object names
     // (btn_ch1, btn_rec, btn_hdr_on, ...); a form without one leaves it null.
+    // STILL is btn_still, or the program row's on a form with one on each row.
     struct CommonKeys {
         QWidget *ch1 = nullptr, *ch2 = nullptr, *ch3 = nullptr, *master = nullptr, *src1 = nullptr,
                 *src2 = nullptr, *src3 = nullptr, *afvMix = nullptr, *rec = nullptr, *pause = nullptr,
@@ -109,7 +112,9 @@ public:
 
     // The transition block: MIX (id 0), FADE (1) and the wipe groups 1..10
     // (ids 2..11, btnGroup1..btnGroup10), whose faces come from sfxRoot (see
-    // sfxFaceStyle); keys the form lacks stay null and show nothing.
+    // sfxFaceStyle); keys the form lacks stay null and show nothing. A group
+    // key given a face of its own (addFace) keeps it. Only the groups with a
+    // key store a clicked effect and are looked through for the device's.
     using TransitionKeys = std::array<QAbstractButton*, 12>;
     static TransitionKeys transitionKeys(const QWidget* window);
     void setTransitions(const TransitionKeys& keys, const QString& sfxRoot, const QString& sfxExtension);
@@ -144,6 +149,8 @@ public:
 
 private:
     QString suffix(Lit colour) const;
+    QAbstractButton* transitionKey(int id) const;
+    void showTransitionKey(int id, bool lit) const;
     QHash<const QWidget*, PanelFaces::Face> m_faces;
     QHash<const QWidget*, QString> m_altFaces;
     TransitionKeys m_transitions{};

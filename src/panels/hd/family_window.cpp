@@ -199,7 +199,7 @@ void FamilyWindow::setCameraRow(const QVector<QAbstractButton*>& cameras)
 void FamilyWindow::init_function()
 {
     m_grpFunction = new QButtonGroup(this);
-    const FamilyPanel::FunctionKeys keys = functionKeys();
+    const FamilyPanel::FunctionKeys keys = {m_keys.pip, m_keys.pop, m_keys.key1, m_keys.key2, m_keys.key3};
     for (size_t i = 0; i < keys.size(); ++i)
         if (auto* b = qobject_cast<QAbstractButton*>(keys[i]))
             m_grpFunction->addButton(b, int(i + 1));
@@ -272,7 +272,7 @@ QString FamilyWindow::wipeFaceStyle(int group, bool lit) const { return m_kit.wi
 
 FamilyPanel::FunctionKeys FamilyWindow::functionKeys() const
 {
-    return {m_keys.pip, m_keys.pop, m_keys.key1, m_keys.key2, m_keys.key3};
+    return {m_keys.pip, m_keys.pop, m_keys.key1, m_keys.key2, patternKey()};
 }
 
 // ---- rows and device state ------------------------------------------------

@@ -45,6 +45,7 @@ class AUDIO_PAGE;
 class CAM_PAGE;
 class KEY_PAGE;
 class MainMenu;
+class PATTERN_PAGE;
 class PIP_PAGE;
 class QButtonGroup;
 class QSlider;
@@ -164,6 +165,7 @@ public:
     PIP_PAGE* pipPage() const { return m_kit.pages.pip; }
     KEY_PAGE* lumaPage() const { return m_kit.pages.luma; }
     KEY_PAGE* chromaPage() const { return m_kit.pages.chroma; }
+    PATTERN_PAGE* patternPage() const { return m_kit.pages.pattern; }
     bool ftbBlinking() const { return m_ftb.running(); }
     bool ch1On() const { return m_ch1On != 0; }
     bool ch2On() const { return m_ch2On != 0; }
@@ -241,6 +243,8 @@ protected:
     virtual void applyOwnLast(const DevState::Record&) {}
     // Whether the dump's record and stream status is applied.
     virtual bool readsRecStreamStatus() const { return true; }
+    // The key that shows the pattern's state: KEY3, or another on a form without one.
+    virtual QWidget* patternKey() const { return m_keys.key3; }
 
     FamilyPanel& kit() { return m_kit; }
     QButtonGroup* transitionsGroup() const { return m_grpTransitions; }
