@@ -14,6 +14,7 @@
 #include "oriskan_new.h"
 #include "quillet.h"
 #include "sarnowe.h"
+#include "tavrine.h"
 #include "tesmondui.h"
 #include "venadro.h"
 
@@ -49,6 +50,7 @@ inline const std::vector<Entry>& all()
         entry<Sarnowe>("Sarnowe", 83),           entry<Quillet>("Quillet", 0),
         entry<Venadro>("Venadro", 0),         entry<TesmondUI>("TesmondUI", 0),
         entry<OriskanUI>("OriskanUI", 0),        entry<Lunesko>("Lunesko", 105),
+        entry<Tavrine>("Tavrine", 100),
     };
     return panels;
 }

@@ -55,6 +55,7 @@ const QMap<QByteArray, int> kSmallestDump = {
     {"Kavrelo", 119 + 4},      // PVW under AUX (was 120)
     {"Sarnowe", 110 + 4},      // HDR (was 111)
     {"Lunesko", 110 + 4},      // HDR
+    {"Tavrine", 109 + 4},      // microphone volume
     {"Quillet", 56 + 4},       // mute (was 57)
     {"Venadro", 56 + 4},       // mute (was 57)
     {"TesmondUI", 56 + 4},     // mute (was 57)

@@ -8,6 +8,7 @@
 #include "kavrelo.h"
 #include "lunesko.h"
 #include "sarnowe.h"
+#include "tavrine.h"
 
 namespace {
 
@@ -34,6 +35,10 @@ const Feed kPanels[] = {
     },
     [](int kind, const uint8_t* data, size_t size, bool ownType) {
         fuzzReply(fuzzPanel<Lunesko>(105), kind, data, size, ownType);
+    },
+    // The Tavrine panel, built as a recording model.
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        fuzzReply(fuzzPanel<Tavrine>(100), kind, data, size, ownType);
     },
 };
 

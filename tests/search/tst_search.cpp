@@ -7,6 +7,7 @@
 #include "lunesko.h"
 #include "panel_rig.h"
 #include "sarnowe.h"
+#include "tavrine.h"
 #include "groupbox_right.h"
 #include "image_button.h"
 #include "model_tables.h"
@@ -314,6 +315,7 @@ void tst_search::druvelaOpener_data()
     QTest::newRow("a device that never answers") << true << QStringLiteral("Druvela");
     QTest::newRow("Kavrelo: the panel's end signal") << false << QStringLiteral("Kavrelo");
     QTest::newRow("Sarnowe: the panel's end signal") << false << QStringLiteral("Sarnowe");
+    QTest::newRow("Tavrine: the panel's end signal") << false << QStringLiteral("Tavrine");
 }
 
 // The model panels' openers: shown with the program's icon where the toolkit
@@ -336,12 +338,14 @@ void tst_search::druvelaOpener()
     const QString device = silent ? QStringLiteral("192.0.2.77") : QStringLiteral("127.0.0.2");
     const auto open = model == QLatin1String("Kavrelo")   ? &showsearch::setKavreloUI
                       : model == QLatin1String("Sarnowe") ? &showsearch::setSarnoweUI
+                      : model == QLatin1String("Tavrine") ? &showsearch::setTavrineUI
                                                           : &showsearch::setDruvelaUI;
     (win.w.*open)(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
     QCOMPARE(openPanels(), QStringList{model});
     QPointer<QWidget> panel;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w) || qobject_cast<Sarnowe*>(w))
+        if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w) || qobject_cast<Sarnowe*>(w) ||
+            qobject_cast<Tavrine*>(w))
             panel = w;
     QVERIFY(panel);
     QVERIFY(!win.w.isVisible());
