@@ -9,6 +9,7 @@
 #include "pattern_page.h"
 #include "pip_page.h"
 #include "edition_frames.h"
+#include "face_pictures.h"
 #include "model_tables.h"
 #include "onlyfun.h"
 #include "panel_rig.h"
@@ -198,16 +199,12 @@ private slots:
             for (QWidget* w : m_panel->findChildren<QWidget*>())
                 styles << w->styleSheet();
         }
-        const QRegularExpression url(QStringLiteral("url\\(([^)]*)\\)"));
         QSet<QString> checked;
-        for (const QString& style : qAsConst(styles)) {
-            auto it = url.globalMatch(style);
-            while (it.hasNext()) {
-                const QString path = it.next().captured(1).trimmed();
+        for (const QString& style : qAsConst(styles))
+            for (const QString& path : picturesIn(style)) {
                 QVERIFY2(QFile::exists(path), qPrintable(path));
                 checked.insert(path);
             }
-        }
         QVERIFY2(checked.size() > (DEV_CHILD_TYPE == kType ? 100 : 85), qPrintable(QString::number(checked.size())));
         // A picture to look at, every key at a face.
         m_panel->set_AFVorMIX_Enable(true);
