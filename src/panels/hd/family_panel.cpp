@@ -74,6 +74,11 @@ FamilyPanel::CommonKeys FamilyPanel::commonKeys(const QWidget* w)
     k.rate3 = named(w, "btn_rate3");
     k.lineCfg = named(w, "btn_lnge_cfg");
     k.micCfg = named(w, "btn_mic_cfg");
+    k.focusAdd = named(w, "btn_focus_add");
+    k.focusSub = named(w, "btn_focus_sub");
+    k.setPreset = named(w, "btn_set_preset");
+    k.gotoPreset = named(w, "btn_goto_preset");
+    k.shift = named(w, "btn_shift");
     return k;
 }
 
@@ -238,6 +243,20 @@ void FamilyPanel::addCommonFaces(const CommonKeys& k)
     for (int r = 1; r <= 3; ++r)
         shared(rates[r - 1], FaceRule::ImageTight, QStringLiteral("white/RATE%1.bmp").arg(r),
                QStringLiteral("green/RATE%1.bmp").arg(r), Lit::Green);
+    const std::pair<QWidget*, const char*> keypadNeighbours[] = {
+        {k.focusAdd, "F+.bmp"}, {k.focusSub, "F-.bmp"}, {k.setPreset, "SET_PRESET.bmp"},
+        {k.gotoPreset, "GOTO_PRESET.bmp"}, {k.shift, "SHIFT.bmp"}};
+    for (const auto& n : keypadNeighbours)
+        shared(n.first, FaceRule::ImageTight, QStringLiteral("Kavrelo/white/") + QLatin1String(n.second),
+               QStringLiteral("Kavrelo/green/") + QLatin1String(n.second), Lit::Green);
+}
+
+void FamilyPanel::addKeypadFaces(const std::array<QAbstractButton*, 10>& digits)
+{
+    // Unlit in the plain spelling, lit in the tight one.
+    for (int d = 0; d <= 9; ++d)
+        addFace(digits[size_t(d)], FaceRule::Image, QStringLiteral(":/images/Kavrelo/white/cal_%1.bmp").arg(d),
+                FaceRule::ImageTight, QStringLiteral(":/images/Kavrelo/green/cal_%1.bmp").arg(d), Lit::Green);
 }
 
 void FamilyPanel::addBarFaces(QWidget* pgmBar, QWidget* pvwBar)

@@ -78,10 +78,16 @@ public:
                 *cut = nullptr, *autoKey = nullptr, *zAdd = nullptr, *zSub = nullptr, *mix = nullptr,
                 *fade = nullptr, *rate1 = nullptr, *rate2 = nullptr, *rate3 = nullptr, *lineCfg = nullptr,
                 *micCfg = nullptr;
+        // The camera keypad's neighbours (Kavrelo, Mirelth).
+        QWidget *focusAdd = nullptr, *focusSub = nullptr, *setPreset = nullptr, *gotoPreset = nullptr,
+                *shift = nullptr;
     };
     static CommonKeys commonKeys(const QWidget* window);
-    // Their faces, from the Druvela folder where the key has a picture of its own.
+    // Their faces, from the Druvela folder where the key has a picture of its own
+    // (the keypad's neighbours from the Kavrelo folder).
     void addCommonFaces(const CommonKeys& keys);
+    // The camera keypad's digits 0..9, unlit and lit.
+    void addKeypadFaces(const std::array<QAbstractButton*, 10>& digits);
     // The colour-bar keys of the program (red) and preview (green) rows.
     void addBarFaces(QWidget* pgmBar, QWidget* pvwBar);
     // Input n of the program row (red) and of the preview row (green).

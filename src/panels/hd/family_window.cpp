@@ -11,6 +11,7 @@
 
 #include <QButtonGroup>
 #include <QLabel>
+#include <QPointer>
 #include <QSlider>
 #include <QTimer>
 
@@ -19,6 +20,7 @@ namespace {
 constexpr unsigned kFlashCut = 300;
 constexpr unsigned kFlashSource = 200;
 constexpr unsigned kFlashAudioCfg = 400;
+constexpr unsigned kFlashKeypad = 300;
 
 template <class T = QSlider>
 T* named(const QWidget* window, const char* name)
@@ -112,6 +114,8 @@ void FamilyWindow::connectOwnKeys()
     onClick(k.src3, this, &FamilyWindow::on_btn_src3_clicked);
     onPress(k.zAdd, this, &FamilyWindow::on_btn_z_add_pressed, &FamilyWindow::on_btn_z_add_released);
     onPress(k.zSub, this, &FamilyWindow::on_btn_z_sub_pressed, &FamilyWindow::on_btn_z_sub_released);
+    onPress(k.focusAdd, this, &FamilyWindow::on_btn_focus_add_pressed, &FamilyWindow::on_btn_focus_add_released);
+    onPress(k.focusSub, this, &FamilyWindow::on_btn_focus_sub_pressed, &FamilyWindow::on_btn_focus_sub_released);
     onClick(named<QWidget>(this, "btnSet"), this, &FamilyWindow::on_btnSet_clicked);
     onClick(k.lineCfg, this, &FamilyWindow::on_btn_lnge_cfg_clicked);
     onClick(k.micCfg, this, &FamilyWindow::on_btn_mic_cfg_clicked);
@@ -137,7 +141,8 @@ void FamilyWindow::showStartFaces()
 {
     const FamilyPanel::CommonKeys& k = m_keys;
     for (QWidget* key : {k.hdrOn, k.ch1, k.ch2, k.ch3, k.master, k.src1, k.src2, k.src3, k.rec, k.pause, k.stream,
-                         k.lineCfg, k.micCfg, k.aux, k.ftb, k.still, k.camMenu, k.zAdd, k.zSub})
+                         k.lineCfg, k.micCfg, k.aux, k.ftb, k.still, k.camMenu, k.zAdd, k.zSub, k.focusAdd,
+                         k.focusSub, k.setPreset, k.gotoPreset, k.shift})
         m_kit.show(key, false);
     if (k.afvMix)
         set_AFVorMIX_Enable(false);
@@ -194,6 +199,16 @@ void FamilyWindow::setCameraRow(const QVector<QAbstractButton*>& cameras)
     init_btnCamStyle();
     connect(m_grpCam, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_Cam_clicked(uint8_t(id)); });
     cam_menu_ctl(false);
+}
+
+void FamilyWindow::setKeypad(const std::array<QAbstractButton*, 10>& digits)
+{
+    m_grpCal = new QButtonGroup(this);
+    for (int d = 0; d <= 9; ++d)
+        m_grpCal->addButton(digits[size_t(d)], d);
+    m_kit.addKeypadFaces(digits);
+    init_btnCalStyle();
+    connect(m_grpCal, &QButtonGroup::idClicked, this, [this](int d) { m_on_btnGrp_Cal_clicked(uint8_t(d)); });
 }
 
 void FamilyWindow::init_function()
@@ -254,6 +269,11 @@ void FamilyWindow::on_Style_btnCut(bool on) { m_kit.show(m_keys.cut, on); }
 void FamilyWindow::on_Style_btnAuto(bool on) { m_kit.show(m_keys.autoKey, on); }
 void FamilyWindow::on_Style_btn_z_add(bool on) { m_kit.show(m_keys.zAdd, on); }
 void FamilyWindow::on_Style_btn_z_sub(bool on) { m_kit.show(m_keys.zSub, on); }
+void FamilyWindow::on_Style_btn_f_add(bool on) { m_kit.show(m_keys.focusAdd, on); }
+void FamilyWindow::on_Style_btn_f_sub(bool on) { m_kit.show(m_keys.focusSub, on); }
+void FamilyWindow::on_Style_btnSet_preset(bool on) { m_kit.show(m_keys.setPreset, on); }
+void FamilyWindow::on_Style_btnGoto_preset(bool on) { m_kit.show(m_keys.gotoPreset, on); }
+void FamilyWindow::on_Style_btnShitf(bool on) { m_kit.show(m_keys.shift, on); }
 
 void FamilyWindow::on_Style_btnpgm_red(int id) { m_kit.lightRow(m_grpPGM, id); }
 void FamilyWindow::on_Style_btnpvw_green(int id) { m_kit.lightRow(m_grpPVW, id); }
@@ -265,6 +285,7 @@ void FamilyWindow::init_btnPGMStyle() { m_kit.resetRow(m_grpPGM); }
 void FamilyWindow::init_btnPVWStyle() { m_kit.resetRow(m_grpPVW); }
 void FamilyWindow::init_btnRateStyle() { m_kit.resetRow(m_grpRate); }
 void FamilyWindow::init_btnCamStyle() { m_kit.resetRow(m_grpCam); }
+void FamilyWindow::init_btnCalStyle() { m_kit.resetRow(m_grpCal); }
 void FamilyWindow::init_btnTRANSITONSStyle() { m_kit.resetTransitions(); }
 void FamilyWindow::init_function_style() { m_kit.resetFunctions(functionKeys()); }
 
@@ -315,6 +336,13 @@ void FamilyWindow::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
 void FamilyWindow::m_on_btnGrp_PVW_clicked(uint8_t id) { set_PVWCH_Style(id); }
 void FamilyWindow::m_on_btnGrp_Rate_clicked(uint8_t id) { set_Rate_Style(id); }
 void FamilyWindow::m_on_btnGrp_Cam_clicked(uint8_t id) { set_Cam_Style(id); }
+
+void FamilyWindow::m_on_btnGrp_Cal_clicked(uint8_t d)
+{
+    init_btnCalStyle();
+    if (QAbstractButton* digit = m_grpCal ? m_grpCal->button(d) : nullptr)
+        m_kit.flash(this, digit, kFlashKeypad);
+}
 
 void FamilyWindow::set_TRANSITONS_Style(uchar id, uchar icon) { m_kit.showTransition(id, icon); }
 
@@ -420,6 +448,10 @@ void FamilyWindow::on_btn_z_add_pressed() { on_Style_btn_z_add(true); }
 void FamilyWindow::on_btn_z_add_released() { on_Style_btn_z_add(false); }
 void FamilyWindow::on_btn_z_sub_pressed() { on_Style_btn_z_sub(true); }
 void FamilyWindow::on_btn_z_sub_released() { on_Style_btn_z_sub(false); }
+void FamilyWindow::on_btn_focus_add_pressed() { on_Style_btn_f_add(true); }
+void FamilyWindow::on_btn_focus_add_released() { on_Style_btn_f_add(false); }
+void FamilyWindow::on_btn_focus_sub_pressed() { on_Style_btn_f_sub(true); }
+void FamilyWindow::on_btn_focus_sub_released() { on_Style_btn_f_sub(false); }
 void FamilyWindow::on_btn_lnge_cfg_clicked() { openAudioRow(m_keys.lineCfg, true); }
 void FamilyWindow::on_btn_mic_cfg_clicked() { openAudioRow(m_keys.micCfg, false); }
 void FamilyWindow::on_btnSet_clicked() { WindowPlacement::toggleSettingsWindow(m_kit.pages.menu); }
@@ -455,8 +487,11 @@ void FamilyWindow::getDate(const QByteArray& by)
     DevState::StateDump dump;
     if (!DevState::decodeStateDump(by, m_lastDumpByte, dump))
         return;
+    QPointer<FamilyWindow> alive(this);
     DevStateGuard guard;
     applyOwnFirst(dump.record);
+    if (!alive)
+        return;
     DevState::applyRecord(dump.record, dump.record.present, m_recordFields, m_recordTargets);
     applyOwnLast(dump.record);
     if (readsRecStreamStatus() && dump.hasStatus)

@@ -39,6 +39,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 
 class AUDIO_PAGE;
@@ -87,6 +88,11 @@ public:
     void on_Style_btnAuto(bool on);
     void on_Style_btn_z_add(bool on);
     void on_Style_btn_z_sub(bool on);
+    void on_Style_btn_f_add(bool on);
+    void on_Style_btn_f_sub(bool on);
+    void on_Style_btnSet_preset(bool on);
+    void on_Style_btnGoto_preset(bool on);
+    void on_Style_btnShitf(bool on);
 
     // One key of a row lit, by its id in the row's group; callers reset the row first.
     void on_Style_btnpgm_red(int id);
@@ -100,6 +106,7 @@ public:
     void init_btnPVWStyle();
     void init_btnRateStyle();
     void init_btnCamStyle();
+    void init_btnCalStyle();
     virtual void init_btnTRANSITONSStyle();
     void init_function_style();
 
@@ -147,6 +154,10 @@ public:
     void on_btn_z_add_released();
     void on_btn_z_sub_pressed();
     void on_btn_z_sub_released();
+    void on_btn_focus_add_pressed();
+    void on_btn_focus_add_released();
+    void on_btn_focus_sub_pressed();
+    void on_btn_focus_sub_released();
     void on_btnSet_clicked();
     void on_btn_lnge_cfg_clicked();
     void on_btn_mic_cfg_clicked();
@@ -183,6 +194,8 @@ public slots:
     void m_on_btnGrp_PVW_clicked(uint8_t id);
     void m_on_btnGrp_Rate_clicked(uint8_t id);
     void m_on_btnGrp_Cam_clicked(uint8_t id);
+    // Keypad digit d: the digits unlit, d lit, a wait, all unlit again.
+    void m_on_btnGrp_Cal_clicked(uint8_t d);
     void m_on_timerour_FTB();
     void getDate(const QByteArray& by);
     void set_Rec_Enable(bool on);
@@ -231,6 +244,8 @@ protected:
                       QAbstractButton* pgmBar = nullptr, QAbstractButton* pvwBar = nullptr);
     // The camera row (key i is camera i + 1), unlit and disabled until the camera menu is on.
     void setCameraRow(const QVector<QAbstractButton*>& cameras);
+    // The camera keypad (key d is digit d), unlit; a click flashes the digit.
+    void setKeypad(const std::array<QAbstractButton*, 10>& digits);
 
     // The third channel's dump bytes (111..113) for a panel that reads them.
     void applyThirdChannel(const DevState::Record& r);
@@ -238,7 +253,9 @@ protected:
     // ---- hooks ------------------------------------------------------------------
     // The camera key the device's camera number lights with the camera menu on.
     virtual uchar cameraKeyFor(uchar cam) const { return cam; }
-    // The panel's own dump steps, before and after the shared fields, under the guard.
+    // The panel's own dump steps, before and after the shared fields, under the
+    // guard. The first may wait with events running: the dump stops there when
+    // the panel went meanwhile.
     virtual void applyOwnFirst(const DevState::Record&) {}
     virtual void applyOwnLast(const DevState::Record&) {}
     // Whether the dump's record and stream status is applied.
@@ -252,6 +269,7 @@ protected:
     QButtonGroup* pvwGroup() const { return m_grpPVW; }
     QButtonGroup* rateGroup() const { return m_grpRate; }
     QButtonGroup* cameraGroup() const { return m_grpCam; }
+    QButtonGroup* keypadGroup() const { return m_grpCal; }
     QButtonGroup* functionGroup() const { return m_grpFunction; }
     DevState::PanelFields& recordFields() { return m_recordFields; }
     DevState::RecordTargets& recordTargets() { return m_recordTargets; }
@@ -276,6 +294,7 @@ private:
     QButtonGroup* m_grpPVW = nullptr;
     QButtonGroup* m_grpRate = nullptr;
     QButtonGroup* m_grpCam = nullptr;
+    QButtonGroup* m_grpCal = nullptr;
     QButtonGroup* m_grpFunction = nullptr;
 
     FtbBlink m_ftb;

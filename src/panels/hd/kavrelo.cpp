@@ -14,7 +14,6 @@ using Lit = FamilyPanel::Lit;
 namespace {
 
 const QString kKavrelo = QStringLiteral(":/images/Kavrelo/");
-constexpr unsigned kFlashKeypad = 300;
 
 } // namespace
 
@@ -46,10 +45,8 @@ void Kavrelo::init_button_style()
         m_presets[p] = FtbBlink(timer, [this, lamp](bool on) { (this->*lamp)(on); });
     }
     FamilyWindow::init_button_style();
-    for (auto lamp : {&Kavrelo::on_Style_btnSet_preset, &Kavrelo::on_Style_btnClear_preset,
-                      &Kavrelo::on_Style_btnGoto_preset, &Kavrelo::on_Style_btn_speed, &Kavrelo::on_Style_btn_f_add,
-                      &Kavrelo::on_Style_btn_f_sub, &Kavrelo::on_Style_btn_grpsw, &Kavrelo::on_Style_btn_menu,
-                      &Kavrelo::on_Style_btnShitf})
+    for (auto lamp : {&Kavrelo::on_Style_btnClear_preset, &Kavrelo::on_Style_btn_speed, &Kavrelo::on_Style_btn_grpsw,
+                      &Kavrelo::on_Style_btn_menu})
         (this->*lamp)(false);
 }
 
@@ -61,11 +58,10 @@ void Kavrelo::init_faces()
         kit().addFace(key, unlitRule, kKavrelo + QStringLiteral("white/") + file, FaceRule::ImageTight,
                       kKavrelo + QStringLiteral("green/") + file, Lit::Green);
     };
-    const std::pair<QWidget*, const char*> camKeys[] = {
-        {ui->btn_set_preset, "SET_PRESET.bmp"}, {ui->btn_clear_preset, "CLEAR_PRESET.bmp"},
-        {ui->btn_goto_preset, "GOTO_PRESET.bmp"}, {ui->btn_focus_add, "F+.bmp"}, {ui->btn_focus_sub, "F-.bmp"},
-        {ui->btn_grpsw, "GRPSW.bmp"}, {ui->btn_speed, "SPEED.bmp"}, {ui->btn_menu, "MENU.bmp"},
-        {ui->btn_shift, "SHIFT.bmp"}};
+    const std::pair<QWidget*, const char*> camKeys[] = {{ui->btn_clear_preset, "CLEAR_PRESET.bmp"},
+                                                        {ui->btn_grpsw, "GRPSW.bmp"},
+                                                        {ui->btn_speed, "SPEED.bmp"},
+                                                        {ui->btn_menu, "MENU.bmp"}};
     for (const auto& k : camKeys)
         own(k.first, FaceRule::ImageTight, QLatin1String(k.second));
 
@@ -79,10 +75,6 @@ void Kavrelo::init_faces()
                                  ui->btn_cam_p4, ui->btn_cam_p5, ui->btn_cam_p6};
     for (int n = 1; n <= 6; ++n)
         own(cams[n - 1], FaceRule::Image, QStringLiteral("cam_p%1.bmp").arg(n));
-    QPushButton* const digits[] = {ui->btn_0, ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4,
-                                   ui->btn_5, ui->btn_6, ui->btn_7, ui->btn_8, ui->btn_9};
-    for (int d = 0; d <= 9; ++d)
-        own(digits[d], FaceRule::Image, QStringLiteral("cal_%1.bmp").arg(d));
 }
 
 void Kavrelo::init_label_style()
@@ -100,18 +92,10 @@ void Kavrelo::init_pgm_pvw()
                   ui->btn_pvw_7, ui->btn_pvw_8, ui->btn_pvw_9, ui->btn_pvw_10, ui->btn_pvw_11, ui->btn_pvw_12});
 }
 
-void Kavrelo::init_btn_Cal()
-{
-    m_grpCal = FamilyPanel::keyGroup(this, {{ui->btn_0, 0}, {ui->btn_1, 1}, {ui->btn_2, 2}, {ui->btn_3, 3},
-                                            {ui->btn_4, 4}, {ui->btn_5, 5}, {ui->btn_6, 6}, {ui->btn_7, 7},
-                                            {ui->btn_8, 8}, {ui->btn_9, 9}});
-    init_btnCalStyle();
-    connect(m_grpCal, &QButtonGroup::idClicked, this, [this](int id) { m_on_btnGrp_Cal_clicked(uint8_t(id)); });
-}
-
 void Kavrelo::init_btn_Cam()
 {
-    init_btn_Cal();
+    setKeypad({ui->btn_0, ui->btn_1, ui->btn_2, ui->btn_3, ui->btn_4, ui->btn_5, ui->btn_6, ui->btn_7, ui->btn_8,
+               ui->btn_9});
     setCameraRow({ui->btn_cam_p1, ui->btn_cam_p2, ui->btn_cam_p3, ui->btn_cam_p4, ui->btn_cam_p5, ui->btn_cam_p6});
 }
 
@@ -131,7 +115,7 @@ void Kavrelo::init_connect()
                         &onlyFun::m_on_btn_focus_sub_released);
     connectKey(ui->btn_grpsw, f, &onlyFun::m_on_btn_grpsw_clicked);
     connect(f, &onlyFun::setGROUPStyleSignals, this, &Kavrelo::on_Style_btn_grpsw);
-    connectById(m_grpCal, f, &onlyFun::m_on_btnGrp_Cal_clicked);
+    connectById(keypadGroup(), f, &onlyFun::m_on_btnGrp_Cal_clicked);
     connectKey(ui->btn_set_preset, f, &onlyFun::m_on_btn_set_preset_clicked);
     connectKey(ui->btn_clear_preset, f, &onlyFun::m_on_btn_clear_preset_clicked);
     connectKey(ui->btn_goto_preset, f, &onlyFun::m_on_btn_goto_preset_clicked);
@@ -148,17 +132,10 @@ void Kavrelo::init_record_fields()
 
 // ---- lamps ----------------------------------------------------------------
 
-void Kavrelo::on_Style_btn_f_add(bool on) { kit().show(ui->btn_focus_add, on); }
-void Kavrelo::on_Style_btn_f_sub(bool on) { kit().show(ui->btn_focus_sub, on); }
-void Kavrelo::on_Style_btnSet_preset(bool on) { kit().show(ui->btn_set_preset, on); }
 void Kavrelo::on_Style_btnClear_preset(bool on) { kit().show(ui->btn_clear_preset, on); }
-void Kavrelo::on_Style_btnGoto_preset(bool on) { kit().show(ui->btn_goto_preset, on); }
 void Kavrelo::on_Style_btn_speed(bool on) { kit().show(ui->btn_speed, on); }
 void Kavrelo::on_Style_btn_menu(bool on) { kit().show(ui->btn_menu, on); }
-void Kavrelo::on_Style_btnShitf(bool on) { kit().show(ui->btn_shift, on); }
 void Kavrelo::on_Style_btn_grpsw(bool on) { kit().show(ui->btn_grpsw, on); }
-
-void Kavrelo::init_btnCalStyle() { kit().resetRow(m_grpCal); }
 
 // ---- rows and device state ------------------------------------------------
 
@@ -173,7 +150,7 @@ void Kavrelo::cam_menu_ctl(bool on)
     FamilyWindow::cam_menu_ctl(on);
     for (QWidget* k : {ui->btn_focus_add, ui->btn_focus_sub, ui->btn_grpsw})
         k->setEnabled(on);
-    for (QAbstractButton* k : m_grpCal->buttons())
+    for (QAbstractButton* k : keypadGroup()->buttons())
         k->setEnabled(on);
     for (QWidget* k : {ui->btn_set_preset, ui->btn_clear_preset, ui->btn_goto_preset})
         k->setEnabled(on);
@@ -185,13 +162,6 @@ void Kavrelo::cam_menu_ctl(bool on)
 }
 
 uchar Kavrelo::cameraKeyFor(uchar cam) const { return cam >= 7 && cam <= 12 ? uchar(cam - 6) : cam; }
-
-void Kavrelo::m_on_btnGrp_Cal_clicked(uint8_t d)
-{
-    init_btnCalStyle();
-    if (QAbstractButton* digit = m_grpCal->button(d))
-        kit().flash(this, digit, kFlashKeypad);
-}
 
 void Kavrelo::set_aux_state(uint8_t v)
 {
@@ -205,10 +175,6 @@ void Kavrelo::set_goto_preset_Style(uchar v) { followPreset(GotoPreset, v); }
 
 // ---- operator keys --------------------------------------------------------
 
-void Kavrelo::on_btn_focus_add_pressed() { on_Style_btn_f_add(true); }
-void Kavrelo::on_btn_focus_add_released() { on_Style_btn_f_add(false); }
-void Kavrelo::on_btn_focus_sub_pressed() { on_Style_btn_f_sub(true); }
-void Kavrelo::on_btn_focus_sub_released() { on_Style_btn_f_sub(false); }
 void Kavrelo::on_btn_set_preset_clicked() { clickPreset(SetPreset); }
 void Kavrelo::on_btn_clear_preset_clicked() { clickPreset(ClearPreset); }
 void Kavrelo::on_btn_goto_preset_clicked() { clickPreset(GotoPreset); }

@@ -22,17 +22,10 @@ public:
     ~Kavrelo() override;
 
     // ---- lamps: one key lit or unlit ----------------------------------------
-    void on_Style_btn_f_add(bool on);
-    void on_Style_btn_f_sub(bool on);
-    void on_Style_btnSet_preset(bool on);
     void on_Style_btnClear_preset(bool on);
-    void on_Style_btnGoto_preset(bool on);
     void on_Style_btn_speed(bool on);
     void on_Style_btn_menu(bool on);
-    void on_Style_btnShitf(bool on);
     void on_Style_btn_grpsw(bool on);
-
-    void init_btnCalStyle();
 
     // ---- rows and device state ----------------------------------------------
     // 1..12, yellow while AUX is on, else green.
@@ -48,11 +41,6 @@ public:
     bool auxOn() const { return m_auxOn != 0; }
 
 public slots:
-    void m_on_btnGrp_Cal_clicked(uint8_t d);
-    void on_btn_focus_add_pressed();
-    void on_btn_focus_add_released();
-    void on_btn_focus_sub_pressed();
-    void on_btn_focus_sub_released();
     void on_btn_set_preset_clicked();
     void on_btn_clear_preset_clicked();
     void on_btn_goto_preset_clicked();
@@ -78,15 +66,12 @@ protected:
 private:
     enum Preset { SetPreset, ClearPreset, GotoPreset };
 
-    void init_btn_Cal();
-
     // An operator's preset key: the other two stop, this one toggles.
     void clickPreset(Preset p);
     // The device's word for one preset key: 1 blinks, 0 stops.
     void followPreset(Preset p, uchar v) { m_presets[p].follow(v); }
 
     Ui::Kavrelo* ui = nullptr;
-    QButtonGroup* m_grpCal = nullptr;
     std::array<FtbBlink, 3> m_presets;
     uint8_t m_auxOn = 0;
 };
