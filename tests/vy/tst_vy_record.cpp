@@ -72,6 +72,7 @@ const QMap<QString, Field> kFields = {
     {"groupSwitch", [](const Record& r) { return r.groupSwitch; }},
     {"aux", [](const Record& r) { return r.aux; }},
     {"auxPvw", [](const Record& r) { return r.auxPvw; }},
+    {"storageKeys", [](const Record& r) { return r.storageKeys; }},
 };
 
 // A controller and every settings window a record reaches, on one model type.
@@ -138,6 +139,7 @@ private slots:
         QTest::newRow("group switch at byte 117") << Bytes{{99, 1}} << "groupSwitch" << 1;
         QTest::newRow("AUX at byte 118") << Bytes{{100, 1}, {101, 4}} << "aux" << 1;
         QTest::newRow("PVW under AUX at byte 119") << Bytes{{101, 12}, {100, 3}} << "auxPvw" << 12;
+        QTest::newRow("SSD at byte 120") << Bytes{{102, 2}, {101, 1}, {103, 1}} << "storageKeys" << 2;
     }
     void field()
     {

@@ -128,6 +128,7 @@ bool readRecord(const QByteArray& reply, LastByte last, Record& r)
     r.groupSwitch = rb(reply, 99);
     r.aux = rb(reply, 100);
     r.auxPvw = rb(reply, 101);
+    r.storageKeys = rb(reply, 102);
     r.f7Mode = rb(reply, 115);
 
     r.present.reset();

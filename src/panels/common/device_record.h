@@ -82,11 +82,13 @@ struct Record {
     Pair16 fanSpeed;
     quint8 audioDelay = 0, lineGain = 0, micHpf = 0, micVolume = 0, hdr = 0;
     quint8 f7Mode = 0;
-    // Reply bytes 111..119: the third audio channel, the camera presets
-    // blinking, the camera group switch, AUX and the PVW channel under AUX.
+    // Reply bytes 111..120: the third audio channel, the camera presets
+    // blinking, the camera group switch, AUX and the PVW channel under AUX,
+    // the storage keys (1 USB, 2 SSD, 0 neither).
     quint8 ch3On = 0, ch3Source = 0, ch3Level = 0;
     std::array<quint8, 3> presets{};  // SET, CLEAR, GOTO
     quint8 groupSwitch = 0, aux = 0, auxPvw = 0;
+    quint8 storageKeys = 0;
 
     quint8 hdrOn() const { return hdr & 0x01; }
     quint8 hdrCfg() const { return quint8(hdr >> 1); }
