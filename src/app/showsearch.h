@@ -42,6 +42,7 @@ public:
     void setSarnoweUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setLuneskoUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setTavrineUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
+    void setMirelthUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setTesmondUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     void setOriskanUI(QString ip, uchar a, uchar b, QString ip2, uchar c, uchar d);
     // Runs the panel modally and returns once it has ended.

@@ -10,6 +10,7 @@
 #include "edition_frames.h"
 #include "kavrelo.h"
 #include "lunesko.h"
+#include "mirelth.h"
 #include "model_tables.h"
 #include "oriskan_new.h"
 #include "quillet.h"
@@ -51,6 +52,7 @@ inline const std::vector<Entry>& all()
         entry<Venadro>("Venadro", 0),         entry<TesmondUI>("TesmondUI", 0),
         entry<OriskanUI>("OriskanUI", 0),        entry<Lunesko>("Lunesko", 105),
         entry<Tavrine>("Tavrine", 100),
+        entry<Mirelth>("Mirelth", 105),
     };
     return panels;
 }

@@ -60,6 +60,7 @@ const QMap<QByteArray, int> kSmallestDump = {
     {"Venadro", 56 + 4},       // mute (was 57)
     {"TesmondUI", 56 + 4},     // mute (was 57)
     {"OriskanUI", 165 + 4},    // F8 state (was 166)
+    {"Mirelth", 120 + 4},      // storage keys (was 121)
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "fuzz_panel.h"
 #include "kavrelo.h"
 #include "lunesko.h"
+#include "mirelth.h"
 #include "sarnowe.h"
 #include "tavrine.h"
 
@@ -39,6 +40,10 @@ const Feed kPanels[] = {
     // The Tavrine panel, built as a recording model.
     [](int kind, const uint8_t* data, size_t size, bool ownType) {
         fuzzReply(fuzzPanel<Tavrine>(100), kind, data, size, ownType);
+    },
+    // SHIFT stays off: with it on, a dump's preview byte would flash for 200 ms on every input.
+    [](int kind, const uint8_t* data, size_t size, bool ownType) {
+        fuzzReply(fuzzPanel<Mirelth>(105), kind, data, size, ownType);
     },
 };
 

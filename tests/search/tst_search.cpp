@@ -5,6 +5,7 @@
 #include "druvela.h"
 #include "kavrelo.h"
 #include "lunesko.h"
+#include "mirelth.h"
 #include "panel_rig.h"
 #include "sarnowe.h"
 #include "tavrine.h"
@@ -316,6 +317,7 @@ void tst_search::druvelaOpener_data()
     QTest::newRow("Kavrelo: the panel's end signal") << false << QStringLiteral("Kavrelo");
     QTest::newRow("Sarnowe: the panel's end signal") << false << QStringLiteral("Sarnowe");
     QTest::newRow("Tavrine: the panel's end signal") << false << QStringLiteral("Tavrine");
+    QTest::newRow("Mirelth: the panel's end signal") << false << QStringLiteral("Mirelth");
 }
 
 // The model panels' openers: shown with the program's icon where the toolkit
@@ -339,13 +341,14 @@ void tst_search::druvelaOpener()
     const auto open = model == QLatin1String("Kavrelo")   ? &showsearch::setKavreloUI
                       : model == QLatin1String("Sarnowe") ? &showsearch::setSarnoweUI
                       : model == QLatin1String("Tavrine") ? &showsearch::setTavrineUI
+                      : model == QLatin1String("Mirelth") ? &showsearch::setMirelthUI
                                                           : &showsearch::setDruvelaUI;
     (win.w.*open)(device, 0xA5, 0xFF, QStringLiteral("0.0.0.0"), 0, 0);
     QCOMPARE(openPanels(), QStringList{model});
     QPointer<QWidget> panel;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<Druvela*>(w) || qobject_cast<Kavrelo*>(w) || qobject_cast<Sarnowe*>(w) ||
-            qobject_cast<Tavrine*>(w))
+            qobject_cast<Tavrine*>(w) || qobject_cast<Mirelth*>(w))
             panel = w;
     QVERIFY(panel);
     QVERIFY(!win.w.isVisible());

@@ -32,10 +32,11 @@ struct LastByte {
 constexpr int minDumpSize(LastByte last) { return last.offset + 1 + kTrailerSize; }
 
 // The last bytes the panels read, by the field that ends their reading.
-constexpr LastByte kThroughMicVolume{109};  // the model panels
-constexpr LastByte kThroughHdr{110};        // the 4K edition panel, the panels reading HDR
-constexpr LastByte kThroughAuxPvw{119};     // the twelve-input panel (PVW under AUX)
-constexpr LastByte kThroughF7Mode{133};     // the Vy panel
+constexpr LastByte kThroughMicVolume{109};    // the model panels
+constexpr LastByte kThroughHdr{110};          // the 4K edition panel, the panels reading HDR
+constexpr LastByte kThroughAuxPvw{119};       // the twelve-input panel (PVW under AUX)
+constexpr LastByte kThroughStorageKeys{120};  // the 4K panel with storage keys (Mirelth)
+constexpr LastByte kThroughF7Mode{133};       // the Vy panel
 
 // Field groups, in the order the panels apply them.
 enum Group : int {
