@@ -10,6 +10,7 @@
 #include "halvani_transitions.h"
 #include "ip_dialog.h"
 #include "onlyfun.h"
+#include "widget_show.h"
 
 #include <QFont>
 #include <QLabel>
@@ -49,13 +50,7 @@ PanelFaces::Face redKey(const QString& file, const QString& unlitFrame)
 
 } // namespace
 
-void HalvaniUI::LampKey::show(bool on)
-{
-    if (shown == int(on))
-        return;
-    shown = int(on);
-    PanelFaces::showFace(button, face, on);
-}
+void HalvaniUI::LampKey::show(bool on) const { PanelFaces::showFace(button, face, on); }
 
 HalvaniUI::HalvaniUI(QWidget* parent)
     : QDialog(parent)
@@ -177,11 +172,7 @@ void HalvaniUI::Delay_MSec(uint ms)
     onlyFun::Delay_MSec(ms);
 }
 
-void HalvaniUI::setSeparatorSheet(const QString& sheet)
-{
-    if (m_separator->styleSheet() != sheet)
-        m_separator->setStyleSheet(sheet);
-}
+void HalvaniUI::setSeparatorSheet(const QString& sheet) { Show::sheet(m_separator, sheet); }
 
 void HalvaniUI::setRightUIshow()
 {

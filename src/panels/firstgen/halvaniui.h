@@ -57,12 +57,11 @@ public slots:
     void Delay_MSec(uint ms);
 
 private:
-    // A key and the face it shows now, so a face is set only when it changes.
+    // A key and its faces.
     struct LampKey {
         QPushButton* button = nullptr;
         PanelFaces::Face face;
-        int shown = -1;  // no face yet
-        void show(bool on);
+        void show(bool on) const;
     };
 
     void init();

@@ -9,6 +9,7 @@
 #include "model_tables.h"
 #include "my_button.h"
 #include "onlyfun.h"
+#include "widget_show.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -289,14 +290,47 @@ void FamilyPanel::addCameraFaces(std::initializer_list<QWidget*> cameras)
 
 void FamilyPanel::setPlainFace(QWidget* key, FaceRule rule, const QString& picture) const
 {
-    key->setStyleSheet(PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, picture) + white);
+    showSheet(key, PanelFaces::faceStyle(QStringLiteral("QPushButton"), rule, picture) + white);
 }
 
 void FamilyPanel::show(QWidget* key, bool on) const
 {
     const auto it = m_faces.constFind(key);
-    if (it != m_faces.constEnd())
-        PanelFaces::showFace(key, *it, on);
+    if (key && it != m_faces.constEnd())
+        showSheet(key, it->style(on));
+}
+
+void FamilyPanel::showSheet(QWidget* key, const QString& sheet) const
+{
+    if (!m_holding) {
+        Show::sheet(key, sheet);
+        return;
+    }
+    for (auto& held : m_held) {
+        if (held.first == key) {
+            held.second = sheet;
+            return;
+        }
+    }
+    m_held.emplace_back(key, sheet);
+}
+
+FamilyPanel::HeldFaces::HeldFaces(const FamilyPanel& kit)
+    : m_kit(kit)
+    , m_outer(!kit.m_holding)
+{
+    m_kit.m_holding = true;
+}
+
+FamilyPanel::HeldFaces::~HeldFaces()
+{
+    if (!m_outer)
+        return;
+    m_kit.m_holding = false;
+    std::vector<std::pair<QPointer<QWidget>, QString>> held;
+    held.swap(m_kit.m_held);
+    for (const auto& key : held)
+        Show::sheet(key.first, key.second);
 }
 
 bool FamilyPanel::flash(QObject* owner, QWidget* key, unsigned ms) const
@@ -328,9 +362,22 @@ void FamilyPanel::lightRow(const QButtonGroup* group, int id, bool alternate) co
         return;
     const auto alt = m_altFaces.constFind(b);
     if (alternate && alt != m_altFaces.constEnd())
-        b->setStyleSheet(*alt);
+        showSheet(b, *alt);
     else
         show(b, true);
+}
+
+void FamilyPanel::showRow(const QButtonGroup* group, int id, bool alternate) const
+{
+    if (!group)
+        return;
+    PanelFaces::showRow(group, id, [this, alternate](QAbstractButton* key, bool on) {
+        const auto alt = m_altFaces.constFind(key);
+        if (on && alternate && alt != m_altFaces.constEnd())
+            showSheet(key, *alt);
+        else
+            show(key, on);
+    });
 }
 
 QString FamilyPanel::sfxFaceStyle(const QString& root, const QString& extension, int group, bool lit) const
@@ -384,35 +431,40 @@ void FamilyPanel::showTransitionKey(int id, bool lit) const
     if (id < 2 || m_faces.contains(key))
         show(key, lit);
     else
-        key->setStyleSheet(wipeFaceStyle(id - 1, lit));
+        showSheet(key, wipeFaceStyle(id - 1, lit));
 }
 
-void FamilyPanel::resetTransitions() const
+void FamilyPanel::resetTransitions() const { showTransitions(-1); }
+
+void FamilyPanel::showTransitions(int lit) const
 {
     for (int id = 0; id <= kWipeGroups + 1; ++id)
-        showTransitionKey(id, false);
+        showTransitionKey(id, id == lit);
 }
 
 void FamilyPanel::lightTransition(int id) const { showTransitionKey(id, true); }
 
 void FamilyPanel::showTransition(quint8 id, quint8 icon) const
 {
-    resetTransitions();
     if (id >= 2 && transitionKey(id))
         ICON_CURRENT_INDEX[id - 2] = icon;
-    lightTransition(id);
+    showTransitions(id);
 }
 
 void FamilyPanel::showTransitionState(quint8 kind, quint8 cur, const quint8 (&groups)[10]) const
 {
     DevState::storeGroupIcons(groups);
-    resetTransitions();
-    if (kind == 1)
-        lightTransition(0);
-    else if (kind == 2)
-        lightTransition(1);
-    else if (kind == 4 || kind == 8)
-        lightTransitionGroup(cur, groups);
+    int lit = -1;
+    if (kind == 1) {
+        lit = 0;
+    } else if (kind == 2) {
+        lit = 1;
+    } else if (kind == 4 || kind == 8) {
+        for (int i = 0; i < kWipeGroups && lit < 0; ++i)
+            if (transitionKey(i + 2) && groups[i] == cur)
+                lit = i + 2;
+    }
+    showTransitions(lit);
 }
 
 void FamilyPanel::lightTransitionGroup(quint8 cur, const quint8 (&groups)[10]) const
@@ -432,31 +484,19 @@ void FamilyPanel::applyTbarReply(const QByteArray& reply, QSlider* tbar, QWidget
         return;
     DevStateGuard guard;
     if (t.moves)
-        tbar->setValue(t.lever);
+        Show::value(tbar, t.lever);
     if (t.showsAuto)
         show(autoKey, t.autoLit);
 }
 
-void FamilyPanel::resetFunctions(const FunctionKeys& keys) const
-{
-    for (QWidget* k : keys)
-        show(k, false);
-    for (QWidget* page : {static_cast<QWidget*>(pages.pip), static_cast<QWidget*>(pages.pop),
-                          static_cast<QWidget*>(pages.luma), static_cast<QWidget*>(pages.chroma),
-                          static_cast<QWidget*>(pages.pattern)})
-        page->close();
-}
+void FamilyPanel::resetFunctions(const FunctionKeys& keys) const { showFunction(keys, 0, {}); }
 
 void FamilyPanel::showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const
 {
-    resetFunctions(keys);
-    if (idx < 1 || idx > 5)
-        return;
-    QWidget* const windows[5] = {pages.pip, pages.pop, pages.luma, pages.chroma, pages.pattern};
-    const size_t i = size_t(idx - 1);
-    show(keys[i], on[i]);
-    if (on[i])
-        windows[i]->show();
+    const int lit = idx >= 1 && idx <= 5 && on[size_t(idx - 1)] ? idx : 0;
+    for (size_t i = 0; i < keys.size(); ++i)
+        show(keys[i], int(i) + 1 == lit);
+    pages.showFunctionWindow(lit);
 }
 
 DevState::RecordTargets FamilyPanel::recordTargets() const

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 class Joystick_PAGE;
 class MyButton;
@@ -106,6 +108,25 @@ public:
     // or no group: nothing).
     void resetRow(const QButtonGroup* group) const;
     void lightRow(const QButtonGroup* group, int id, bool alternate = false) const;
+    // Every key of the group shown once: the key with id lit (in its second lit
+    // face with alternate, where it has one), the others unlit.
+    void showRow(const QButtonGroup* group, int id, bool alternate = false) const;
+
+    // While one lives, the kit keeps the faces its keys are given and shows
+    // each key's last one when it ends: a state dump that clears a key and
+    // lights it again further on sets it once.
+    class HeldFaces
+    {
+    public:
+        explicit HeldFaces(const FamilyPanel& kit);
+        ~HeldFaces();
+        HeldFaces(const HeldFaces&) = delete;
+        HeldFaces& operator=(const HeldFaces&) = delete;
+
+    private:
+        const FamilyPanel& m_kit;
+        bool m_outer;
+    };
 
     // An on/off key: the flag flipped and shown; device state 0 or 1 taken, other values ignored.
     void toggleLamp(uint8_t& flag, QWidget* key) const;
@@ -128,6 +149,8 @@ public:
     QButtonGroup* transitionGroup(QObject* parent) const;
     QString wipeFaceStyle(int group, bool lit) const { return sfxFaceStyle(m_sfxRoot, m_sfxExtension, group, lit); }
     void resetTransitions() const;
+    // The whole block shown once, the key with id lit (0..11) lit.
+    void showTransitions(int lit) const;
     // One key lit by id; callers reset the block first.
     void lightTransition(int id) const;
     // A clicked transition: the block reset, a wipe group's effect stored, the key lit.
@@ -142,7 +165,8 @@ public:
     // The function row (PIP, POP, KEY1, KEY2, KEY3): every key unlit and its window closed.
     using FunctionKeys = std::array<QWidget*, 5>;
     void resetFunctions(const FunctionKeys& keys) const;
-    // After the reset, key idx (1..5) takes its own flag and its window opens when set; other idx: nothing.
+    // Key idx (1..5) lit and its window open when its own flag is set, every
+    // other key unlit and window closed; other idx: all unlit and closed.
     void showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const;
 
     // Where a state dump goes: the controller and every settings window the
@@ -154,6 +178,8 @@ public:
     QString white, red, green, yellow;
 
 private:
+    // Every face the kit shows goes here, held while a HeldFaces lives.
+    void showSheet(QWidget* key, const QString& sheet) const;
     QString suffix(Lit colour) const;
     QAbstractButton* transitionKey(int id) const;
     void showTransitionKey(int id, bool lit) const;
@@ -161,4 +187,6 @@ private:
     QHash<const QWidget*, QString> m_altFaces;
     TransitionKeys m_transitions{};
     QString m_sfxRoot, m_sfxExtension;
+    mutable bool m_holding = false;
+    mutable std::vector<std::pair<QPointer<QWidget>, QString>> m_held;
 };

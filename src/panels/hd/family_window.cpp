@@ -7,6 +7,7 @@
 #include "model_tables.h"
 #include "my_button.h"
 #include "onlyfun.h"
+#include "widget_show.h"
 #include "window_placement.h"
 
 #include <QButtonGroup>
@@ -298,38 +299,18 @@ FamilyPanel::FunctionKeys FamilyWindow::functionKeys() const
 
 // ---- rows and device state ------------------------------------------------
 
-void FamilyWindow::set_PGMCH_Style(uchar ch)
-{
-    init_btnPGMStyle();
-    on_Style_btnpgm_red(ch);
-}
-
-void FamilyWindow::set_PVWCH_Style(uchar ch)
-{
-    init_btnPVWStyle();
-    on_Style_btnpvw_green(ch);
-}
-
-void FamilyWindow::set_Rate_Style(uchar r)
-{
-    init_btnRateStyle();
-    on_Style_btnRate_green(r);
-}
-
-void FamilyWindow::set_Cam_Style(uchar cam)
-{
-    init_btnCamStyle();
-    on_Style_btnCam_green(cam);
-}
+void FamilyWindow::set_PGMCH_Style(uchar ch) { m_kit.showRow(m_grpPGM, ch); }
+void FamilyWindow::set_PVWCH_Style(uchar ch) { m_kit.showRow(m_grpPVW, ch); }
+void FamilyWindow::set_Rate_Style(uchar r) { m_kit.showRow(m_grpRate, r); }
+void FamilyWindow::set_Cam_Style(uchar cam) { m_kit.showRow(m_grpCam, cam); }
 
 void FamilyWindow::cam_menu_ctl(bool on)
 {
     if (m_grpCam)
         for (QAbstractButton* k : m_grpCam->buttons())
-            k->setEnabled(on);
+            Show::enabled(k, on);
     for (QWidget* k : {m_keys.zAdd, m_keys.zSub})
-        if (k)
-            k->setEnabled(on);
+        Show::enabled(k, on);
 }
 
 void FamilyWindow::m_on_btnGrp_PGM_clicked(uint8_t id) { set_PGMCH_Style(id); }
@@ -368,8 +349,7 @@ void FamilyWindow::set_AFVorMIX_Enable(bool mix)
     const FamilyPanel::CommonKeys& k = m_keys;
     on_Style_btnAFV(!mix);
     for (QWidget* key : {k.ch1, k.ch2, k.ch3, k.src1, k.src2, k.src3})
-        if (key)
-            key->setEnabled(mix);
+        Show::enabled(key, mix);
     m_ch1On = m_ch2On = m_ch3On = m_masterOn = 0;
     for (QWidget* key : {k.ch1, k.ch2, k.ch3, k.master})
         m_kit.show(key, false);
@@ -380,8 +360,7 @@ void FamilyWindow::set_Rec_Enable(bool on)
     on_Style_btnRec(on);
     if (!on)
         on_Style_btnPause(false);
-    if (m_keys.pause)
-        m_keys.pause->setEnabled(on);
+    Show::enabled(m_keys.pause, on);
 }
 
 void FamilyWindow::set_CAMMENU_Style(uchar on, uchar cam)
@@ -389,14 +368,11 @@ void FamilyWindow::set_CAMMENU_Style(uchar on, uchar cam)
     if (on > 1)
         return;
     on_Style_btnCamMeun(on == 1);
-    if (on == 1)
-        set_Cam_Style(cameraKeyFor(cam));
-    else
-        init_btnCamStyle();
+    m_kit.showRow(m_grpCam, on == 1 ? cameraKeyFor(cam) : -1);
     cam_menu_ctl(on == 1);
-    if (on == 1)
+    if (on == 1 && m_kit.pages.cam->isHidden())
         m_kit.pages.cam->show();
-    else
+    else if (on != 1 && !m_kit.pages.cam->isHidden())
         m_kit.pages.cam->close();
 }
 
@@ -407,29 +383,10 @@ void FamilyWindow::set_CH2_Enable(uchar v) { m_kit.followLamp(m_ch2On, m_keys.ch
 void FamilyWindow::set_CH3_Enable(uchar v) { m_kit.followLamp(m_ch3On, m_keys.ch3, v); }
 void FamilyWindow::set_Master_Enable(uchar v) { m_kit.followLamp(m_masterOn, m_keys.master, v); }
 
-void FamilyWindow::set_CH1VOL_Style(uchar v)
-{
-    if (m_fader1)
-        m_fader1->setValue(v);
-}
-
-void FamilyWindow::set_CH2VOL_Style(uchar v)
-{
-    if (m_fader2)
-        m_fader2->setValue(v);
-}
-
-void FamilyWindow::set_CH3VOL_Style(uchar v)
-{
-    if (m_fader3)
-        m_fader3->setValue(v);
-}
-
-void FamilyWindow::set_MasterVOL_Style(uchar v)
-{
-    if (m_faderMaster)
-        m_faderMaster->setValue(v);
-}
+void FamilyWindow::set_CH1VOL_Style(uchar v) { Show::value(m_fader1, v); }
+void FamilyWindow::set_CH2VOL_Style(uchar v) { Show::value(m_fader2, v); }
+void FamilyWindow::set_CH3VOL_Style(uchar v) { Show::value(m_fader3, v); }
+void FamilyWindow::set_MasterVOL_Style(uchar v) { Show::value(m_faderMaster, v); }
 
 // ---- operator keys --------------------------------------------------------
 
@@ -480,8 +437,8 @@ void FamilyWindow::openAudioRow(QWidget* key, bool line)
 // A dump holding the panel's last byte before its checksum, type 0x0A, record status 0: the
 // panel's first steps, every shared field, its last steps, then (where the
 // panel reads it) the record and stream status when its length field lies
-// inside the datagram, all under the device-state guard. Anything else is
-// ignored whole.
+// inside the datagram, all under the device-state guard, the faces after the
+// first steps each shown once at the end. Anything else is ignored whole.
 void FamilyWindow::getDate(const QByteArray& by)
 {
     DevState::StateDump dump;
@@ -492,6 +449,7 @@ void FamilyWindow::getDate(const QByteArray& by)
     applyOwnFirst(dump.record);
     if (!alive)
         return;
+    const FamilyPanel::HeldFaces faces(m_kit);
     DevState::applyRecord(dump.record, dump.record.present, m_recordFields, m_recordTargets);
     applyOwnLast(dump.record);
     if (readsRecStreamStatus() && dump.hasStatus)

@@ -4,6 +4,7 @@
 #include "cam_page.h"
 #include "onlyfun.h"
 #include "panel_wiring.h"
+#include "widget_show.h"
 
 #include <QButtonGroup>
 #include <QTimer>
@@ -139,21 +140,17 @@ void Kavrelo::on_Style_btn_grpsw(bool on) { kit().show(ui->btn_grpsw, on); }
 
 // ---- rows and device state ------------------------------------------------
 
-void Kavrelo::set_PVWCH_Style(uchar ch)
-{
-    init_btnPVWStyle();
-    kit().lightRow(pvwGroup(), ch, m_auxOn != 0);
-}
+void Kavrelo::set_PVWCH_Style(uchar ch) { kit().showRow(pvwGroup(), ch, m_auxOn != 0); }
 
 void Kavrelo::cam_menu_ctl(bool on)
 {
     FamilyWindow::cam_menu_ctl(on);
     for (QWidget* k : {ui->btn_focus_add, ui->btn_focus_sub, ui->btn_grpsw})
-        k->setEnabled(on);
+        Show::enabled(k, on);
     for (QAbstractButton* k : keypadGroup()->buttons())
-        k->setEnabled(on);
+        Show::enabled(k, on);
     for (QWidget* k : {ui->btn_set_preset, ui->btn_clear_preset, ui->btn_goto_preset})
-        k->setEnabled(on);
+        Show::enabled(k, on);
     if (on)
         return;
     for (FtbBlink& p : m_presets)
