@@ -167,4 +167,17 @@ void storeGroupIcons(const quint8 (&groups)[10])
         ICON_CURRENT_INDEX[i] = quint32(groups[i]) - 1u;
 }
 
+int litTransition(quint8 kind, quint8 cur, const quint8 (&groups)[10], const std::function<bool(int id)>& hasKey)
+{
+    if (kind == 1)
+        return 0;
+    if (kind == 2)
+        return 1;
+    if (kind == 4 || kind == 8)
+        for (int i = 0; i < 10; ++i)
+            if (groups[i] == cur && (!hasKey || hasKey(i + 2)))
+                return i + 2;
+    return -1;
+}
+
 } // namespace DevState

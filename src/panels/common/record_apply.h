@@ -83,4 +83,10 @@ void applyVersionReply(const QByteArray& reply, int firstByte, const RecordTarge
 // Keeps each wipe group's current icon (the device byte less one) for the transition keys.
 void storeGroupIcons(const quint8 (&groups)[10]);
 
+// The transition key a reported transition lights: MIX (0) for kind 1, FADE
+// (1) for kind 2, for kind 4 or 8 the first wipe group (2..11) whose effect
+// is cur, among those hasKey accepts (all when it is empty); -1 for none.
+int litTransition(quint8 kind, quint8 cur, const quint8 (&groups)[10],
+                  const std::function<bool(int id)>& hasKey = {});
+
 } // namespace DevState

@@ -455,20 +455,7 @@ void Corvane::set_Trans_Style(uchar Trans, uchar wipe, uchar Group0, uchar Group
     const uchar groups[kWipeGroups] = {Group0, Group1, Group2, Group3, Group4,
                                        Group5, Group6, Group7, Group8, Group9};
     DevState::storeGroupIcons(groups);
-    int lit = -1;
-    if (Trans == 1) {
-        lit = 0;
-    } else if (Trans == 2) {
-        lit = 1;
-    } else if (Trans == 4 || Trans == 8) {
-        for (int i = 0; i < kWipeGroups; ++i) {
-            if (groups[i] == wipe) {
-                lit = i + 2;
-                break;
-            }
-        }
-    }
-    showTransitions(lit);
+    showTransitions(DevState::litTransition(Trans, wipe, groups));
 }
 
 void Corvane::set_Function_Enable(uint8_t idx, bool pip_e, bool pop_e, bool key1_e, bool key2_e, bool key3_e)

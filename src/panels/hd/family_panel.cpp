@@ -454,17 +454,8 @@ void FamilyPanel::showTransition(quint8 id, quint8 icon) const
 void FamilyPanel::showTransitionState(quint8 kind, quint8 cur, const quint8 (&groups)[10]) const
 {
     DevState::storeGroupIcons(groups);
-    int lit = -1;
-    if (kind == 1) {
-        lit = 0;
-    } else if (kind == 2) {
-        lit = 1;
-    } else if (kind == 4 || kind == 8) {
-        for (int i = 0; i < kWipeGroups && lit < 0; ++i)
-            if (transitionKey(i + 2) && groups[i] == cur)
-                lit = i + 2;
-    }
-    showTransitions(lit);
+    const auto hasKey = [this](int id) { return transitionKey(id) != nullptr; };
+    showTransitions(DevState::litTransition(kind, cur, groups, hasKey));
 }
 
 void FamilyPanel::lightTransitionGroup(quint8 cur, const quint8 (&groups)[10]) const
