@@ -114,7 +114,8 @@ public:
 
     // While one lives, the kit keeps the faces its keys are given and shows
     // each key's last one when it ends: a state dump that clears a key and
-    // lights it again further on sets it once.
+    // lights it again further on sets it once. Nothing that waits with events
+    // running (a flash) may run meanwhile: its faces would not be seen.
     class HeldFaces
     {
     public:

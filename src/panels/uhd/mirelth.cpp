@@ -4,6 +4,7 @@
 #include "onlyfun.h"
 #include "panel_wiring.h"
 #include "uhd_frame.h"
+#include "widget_show.h"
 
 #include <QButtonGroup>
 
@@ -180,10 +181,10 @@ void Mirelth::set_PVWCH_Style(uchar ch)
 void Mirelth::cam_menu_ctl(bool on)
 {
     for (QAbstractButton* k : keypadGroup()->buttons())
-        k->setEnabled(on);
+        Show::enabled(k, on);
     for (QWidget* k : {ui->btn_z_add, ui->btn_z_sub, ui->btn_focus_add, ui->btn_focus_sub, ui->btn_cam, ui->btn_enter,
                        ui->btn_set_preset, ui->btn_goto_preset})
-        k->setEnabled(on);
+        Show::enabled(k, on);
 }
 
 void Mirelth::set_PGM_Still_Style(uchar v) { set_Stll_Style(v & 0x0F); }
@@ -200,7 +201,7 @@ void Mirelth::set_SSD_USB_Style(uchar v)
 void Mirelth::set_Rec_Enable(bool on)
 {
     FamilyWindow::set_Rec_Enable(on);
-    ui->btn_rec->setEnabled(on);
+    Show::enabled(ui->btn_rec, on);
 }
 
 // ---- operator keys --------------------------------------------------------
