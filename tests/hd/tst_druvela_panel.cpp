@@ -7,14 +7,11 @@
 #include "cam_page.h"
 #include "druvela.h"
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "key_page.h"
 #include "main_menu.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
 #include "pip_page.h"
 #include "widget_events.h"
-#include "zv_resources.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -23,81 +20,31 @@
 #include <QTimer>
 #include <QtTest>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 105;
-constexpr unsigned char kOtherType = 104;
-
-// Record offsets (reply byte - 18) the tests name.
-enum R : int {
-    rPgm = 0, rPvw = 1, rMode = 2, rCh1On = 3, rCh1Level = 5, rCh2On = 6, rMasterOn = 9, rMasterLevel = 10,
-    rKind = 11, rCur = 12, rGroup1 = 13, rFtb = 23, rPip = 24, rStill = 33, rRate = 34, rCamMenu = 70, rCam = 71
-};
-
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 
 QByteArray dump(const Bytes& record, quint32 w = 0, int size = 120, quint8 status = 0)
 {
     return EditionFrames::stateDump(record, w, 0, size, status);
 }
 
-// The three spellings of a face, as the panel's keys carry them.
-QString rule(char form, const QString& path)
-{
-    switch (form) {
-    case 'a': return QStringLiteral("QPushButton{image:url(%1)}").arg(path);
-    case 'b': return QStringLiteral("QPushButton{image: url(%1)}").arg(path);
-    default: return QStringLiteral("QPushButton{image:url(%1);}").arg(path);
-    }
-}
-
-QList<QByteArray> frames(std::initializer_list<QByteArray> f) { return f; }
-
 } // namespace
 
-class tst_druvela_panel : public QObject
+class tst_druvela_panel : public QObject, private PanelKit<Druvela>
 {
     Q_OBJECT
 
+public:
+    tst_druvela_panel()
+        : PanelKit({"openAsksStateThenHeartbeats", "deleteDuringFlash", "deleteAfterStreamIndexDump",
+                    "endOfRunForwardedAndCloseOnlyHides", "formAndConstruction"})
+    {
+    }
+
 private:
-    PanelFixture<Druvela> m_rig{{"openAsksStateThenHeartbeats", "deleteDuringFlash", "deleteAfterStreamIndexDump",
-                                 "endOfRunForwardedAndCloseOnlyHides", "formAndConstruction"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Druvela>& m_panel = m_rig.panel;
-
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    QSlider* slider(const char* name) const { return m_rig.w<QSlider>(name); }
-    QByteArray nextCommand() { return m_device->nextCommand(); }
-    onlyFun* fun() const { return m_panel->controller(); }
-
-    QString suffix(const QString& colour) const
-    {
-        if (colour == QLatin1String("red"))
-            return fun()->setColorRed();
-        if (colour == QLatin1String("green"))
-            return fun()->setColorGreen();
-        return fun()->setColorWhite();
-    }
-    // The face of a key: its rule, its picture and the suffix of the picture's colour folder.
-    QString face(char form, const QString& path) const
-    {
-        const QString colour = path.contains(QLatin1String("/red/"))     ? QStringLiteral("red")
-                               : path.contains(QLatin1String("/green/")) ? QStringLiteral("green")
-                                                                         : QStringLiteral("white");
-        return rule(form, path) + suffix(colour);
-    }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
-    QString sfx(const char* colour, int group, int icon) const
-    {
-        return face('c', QStringLiteral(":/images/Druvela/%1/special_effect/GROUP%2/SFX%3.bmp")
-                             .arg(QLatin1String(colour)).arg(group).arg(icon));
-    }
-
     // Clicks a key whose own slot waits: what it shows, and whether anything
     // went out, at the first event the wait lets through.
     struct During {
@@ -120,22 +67,11 @@ private:
 private slots:
     void initTestCase()
     {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
         // The heartbeat is answered; any message box would fail the test (the rig's box watcher).
-        QVERIFY(m_device->isBound());
+        QVERIFY(bindSwitcher());
     }
-    void init()
-    {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
-        QVERIFY(m_rig.init(kType));
-    }
-    void cleanup()
-    {
-        QVERIFY(!updateDevStateEnable);
-        m_rig.cleanup();
-    }
+    void init() { QVERIFY(freshPanel(kType)); }
+    void cleanup() { QVERIFY(!updateDevStateEnable); m_rig.cleanup(); }
     void cleanupTestCase() { delete m_panel; }
 
     // ---- opening and construction -------------------------------------------
@@ -365,19 +301,7 @@ private slots:
 
     // A group's first press selects it at its current effect, the next one steps it; the code
     // comes from the model's table, which on other types than 105 has four groups only.
-    void wipeGroupKeys_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("code");  // -1: nothing is sent
-        for (int g = 1; g <= 10; ++g)
-            QTest::addRow("105, group %d", g) << int(kType) << g << 115 + g;
-        const int customer[4] = {37, 35, 41, 39};
-        for (int g = 1; g <= 4; ++g)
-            QTest::addRow("104, group %d", g) << int(kOtherType) << g << customer[g - 1];
-        for (int g = 5; g <= 10; ++g)
-            QTest::addRow("104, group %d sends nothing", g) << int(kOtherType) << g << -1;
-    }
+    void wipeGroupKeys_data() { addWipeGroupKeyRows(); }
     void wipeGroupKeys()
     {
         QFETCH(int, type);
@@ -689,17 +613,8 @@ private slots:
     // The switcher's T-bar report: 0 moves nothing, 1..127 light AUTO, 128 and above are the end.
     void tbarReplies_data()
     {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("lever");
-        QTest::addColumn<bool>("autoLit");
-        QTest::newRow("reverse 30") << 1 << 30 << 97 << true;
-        QTest::newRow("forward 127") << 0 << 127 << 127 << true;
-        QTest::newRow("forward end") << 0 << 128 << 127 << false;
-        QTest::newRow("reverse end") << 1 << 128 << 0 << false;
+        addTbarReplyRows();
         QTest::newRow("forward 200") << 0 << 200 << 127 << false;
-        QTest::newRow("forward 0 moves nothing") << 0 << 0 << 50 << false;
-        QTest::newRow("direction 2 changes nothing") << 2 << 30 << 50 << true;
     }
     void tbarReplies()
     {
@@ -749,16 +664,7 @@ private slots:
     {
         QFETCH(int, slot);
         QFETCH(QByteArray, reply);
-        using Slot = void (Druvela::*)(const QByteArray&);
-        const Slot decoders[4] = {&Druvela::getDate, &Druvela::getTXSliderDate, &Druvela::getPOPWinState,
-                               &Druvela::getDevVersionState};
-        for (bool raised : {false, true}) {
-            updateDevStateEnable = raised;
-            (m_panel.data()->*decoders[slot])(reply);
-            QCOMPARE(bool(updateDevStateEnable), raised);
-        }
-        updateDevStateEnable = false;
-        QVERIFY(m_device->nothingSent());
+        checkGuardRestored(slot, reply);
     }
 
     // ---- lifetime -----------------------------------------------------------

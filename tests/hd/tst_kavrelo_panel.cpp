@@ -6,50 +6,32 @@
 #include "cam_page.h"
 #include "main_menu.h"
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "kavrelo.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
-#include "zv_resources.h"
 
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QTimer>
 #include <QtTest>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 105;
 
-// Record offsets (reply byte - 18) the tests name.
-enum R : int {
-    rPgm = 0, rPvw = 1, rMode = 2, rCamMenu = 70, rCam = 71,
-    rCh3On = 93, rCh3Level = 95, rSetPreset = 96, rClearPreset = 97, rGotoPreset = 98, rGroupSwitch = 99,
-    rAux = 100, rAuxPvw = 101
-};
-
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 QByteArray dump(const Bytes& record, int size = 130) { return EditionFrames::stateDump(record, 0, 0, size); }
 
 } // namespace
 
-class tst_kavrelo_panel : public QObject
+class tst_kavrelo_panel : public QObject, private PanelKit<Kavrelo>
 {
     Q_OBJECT
 
-private:
-    PanelFixture<Kavrelo> m_rig{{"formAndConstruction", "closeWhileFlashingOrBlinking"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Kavrelo>& m_panel = m_rig.panel;
+public:
+    tst_kavrelo_panel() : PanelKit({"formAndConstruction", "closeWhileFlashingOrBlinking"}) {}
 
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    onlyFun* fun() const { return m_panel->controller(); }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
+private:
     bool yellow(const QByteArray& name) const { return styleOf(name.constData()).endsWith(fun()->setColorYellow()); }
     QStringList litKeys(const QString& prefix, int from, int to) const
     {
@@ -66,26 +48,15 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
-        QVERIFY(m_device->isBound());
-    }
+    void initTestCase() { QVERIFY(bindSwitcher()); }
     void init()
     {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
-        QVERIFY(m_rig.init(kType));
+        QVERIFY(freshPanel(kType));
         m_panel->getDate(dump({}));
         fun()->set_aux_state(0);
         m_panel->set_AFVorMIX_Enable(true);
     }
-    void cleanup()
-    {
-        QVERIFY(!updateDevStateEnable);
-        m_rig.cleanup();
-    }
+    void cleanup() { QVERIFY(!updateDevStateEnable); m_rig.cleanup(); }
     void cleanupTestCase() { delete m_panel; }
 
     void formAndConstruction()

@@ -4,12 +4,9 @@
 // shares with the Druvela panel is tested there.
 
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "main_menu.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
 #include "sarnowe.h"
-#include "zv_resources.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -18,18 +15,12 @@
 #include <QTimer>
 #include <QtTest>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 83;
 
-// Record offsets (reply byte - 18) the tests name.
-enum R : int { rPgm = 0, rPvw = 1, rMode = 2, rMasterOn = 9, rKind = 11, rHdr = 92, rMic = 91 };
-
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 QByteArray dump(const Bytes& record, quint32 w = 0, int size = 120)
 {
     return EditionFrames::stateDump(record, w, 0, size);
@@ -37,40 +28,24 @@ QByteArray dump(const Bytes& record, quint32 w = 0, int size = 120)
 
 } // namespace
 
-class tst_sarnowe_panel : public QObject
+class tst_sarnowe_panel : public QObject, private PanelKit<Sarnowe>
 {
     Q_OBJECT
 
-private:
-    PanelFixture<Sarnowe> m_rig{{"formAndConstruction", "modelGate", "recorderFollowsTheTailOn83Only",
-                                 "closeDuringAFlash"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Sarnowe>& m_panel = m_rig.panel;
-
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    onlyFun* fun() const { return m_panel->controller(); }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
+public:
+    tst_sarnowe_panel()
+        : PanelKit({"formAndConstruction", "modelGate", "recorderFollowsTheTailOn83Only", "closeDuringAFlash"})
+    {
+    }
 
 private slots:
-    void initTestCase()
-    {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
-        QVERIFY(m_device->isBound());
-    }
+    void initTestCase() { QVERIFY(bindSwitcher()); }
     void init()
     {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
         const QByteArray tag = QTest::currentDataTag();
-        QVERIFY(m_rig.init(tag.startsWith("type ") ? uchar(tag.mid(5).toInt()) : kType));
+        QVERIFY(freshPanel(tag.startsWith("type ") ? uchar(tag.mid(5).toInt()) : kType));
     }
-    void cleanup()
-    {
-        QVERIFY(!updateDevStateEnable);
-        m_rig.cleanup();
-    }
+    void cleanup() { QVERIFY(!updateDevStateEnable); m_rig.cleanup(); }
     void cleanupTestCase() { delete m_panel; }
 
     void formAndConstruction()

@@ -6,16 +6,13 @@
 #include "audio_page.h"
 #include "cam_page.h"
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "face_pictures.h"
 #include "lunesko.h"
 #include "key_page.h"
 #include "main_menu.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
 #include "pip_page.h"
 #include "widget_events.h"
-#include "zv_resources.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -26,41 +23,18 @@
 
 #include <algorithm>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 105;
-constexpr unsigned char kOtherType = 104;
 // The shortest dump the panel applies: its last byte read (110, HDR) and the checksum and end byte after it.
 constexpr int kMinDump = 114;
-
-// Record offsets (reply byte - 18) the tests name.
-enum R : int {
-    rPgm = 0, rPvw = 1, rMode = 2, rCh1On = 3, rCh1Level = 5, rCh2On = 6, rCh2Level = 8, rMasterOn = 9,
-    rMasterLevel = 10, rKind = 11, rCur = 12, rGroup1 = 13, rPip = 24, rStill = 33, rRate = 34, rCamMenu = 70,
-    rCam = 71, rLineGain = 89, rMic = 91, rHdr = 92
-};
-
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 
 QByteArray dump(const Bytes& record, int size = 120, quint8 status = 0)
 {
     return EditionFrames::stateDump(record, 0, 0, size, status);
 }
-
-QString rule(char form, const QString& path)
-{
-    switch (form) {
-    case 'a': return QStringLiteral("QPushButton{image:url(%1)}").arg(path);
-    case 'b': return QStringLiteral("QPushButton{image: url(%1)}").arg(path);
-    default: return QStringLiteral("QPushButton{image:url(%1);}").arg(path);
-    }
-}
-
-QList<QByteArray> frames(std::initializer_list<QByteArray> f) { return f; }
 
 QStringList names(const QList<QWidget*>& widgets)
 {
@@ -72,59 +46,20 @@ QStringList names(const QList<QWidget*>& widgets)
 
 } // namespace
 
-class tst_lunesko_panel : public QObject
+class tst_lunesko_panel : public QObject, private PanelKit<Lunesko>
 {
     Q_OBJECT
 
-private:
-    PanelFixture<Lunesko> m_rig{{"theFormKeepsItsQuirks", "aFreshPanel", "deleteDuringFlash"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Lunesko>& m_panel = m_rig.panel;
+public:
+    tst_lunesko_panel() : PanelKit({"theFormKeepsItsQuirks", "aFreshPanel", "deleteDuringFlash"}) {}
 
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    QSlider* slider(const char* name) const { return m_rig.w<QSlider>(name); }
-    QByteArray nextCommand() { return m_device->nextCommand(); }
-    onlyFun* fun() const { return m_panel->controller(); }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
+private:
     QComboBox* hdrEntry() const { return namedChild<QComboBox>(m_panel->mainMenu(), QStringLiteral("comboBoxHDR_CFG")); }
 
-    // The face of a key: its rule, its picture and the suffix of the picture's colour folder.
-    QString face(char form, const QString& path) const
-    {
-        const QString suffix = path.contains(QLatin1String("/red/"))     ? fun()->setColorRed()
-                               : path.contains(QLatin1String("/green/")) ? fun()->setColorGreen()
-                                                                         : fun()->setColorWhite();
-        return rule(form, path) + suffix;
-    }
-    QString face(const QString& formAndPath) const
-    {
-        return face(formAndPath.at(0).toLatin1(), formAndPath.mid(1));
-    }
-    QString sfx(const char* colour, int group, int icon) const
-    {
-        return face('c', QStringLiteral(":/images/Druvela/%1/special_effect/GROUP%2/SFX%3.bmp")
-                             .arg(QLatin1String(colour)).arg(group).arg(icon));
-    }
-
 private slots:
-    void initTestCase()
-    {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
-        QVERIFY(m_device->isBound());
-    }
-    void init()
-    {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
-        QVERIFY(m_rig.init(kType));
-    }
-    void cleanup()
-    {
-        QVERIFY(!updateDevStateEnable);
-        m_rig.cleanup();
-    }
+    void initTestCase() { QVERIFY(bindSwitcher()); }
+    void init() { QVERIFY(freshPanel(kType)); }
+    void cleanup() { QVERIFY(!updateDevStateEnable); m_rig.cleanup(); }
     void cleanupTestCase() { delete m_panel; }
 
     // ---- the form -----------------------------------------------------------
@@ -395,19 +330,7 @@ private slots:
     }
 
     // Wipe groups send the model table's code; other types than 105 have four groups only.
-    void wipeGroupKeys_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("code");  // -1: nothing is sent
-        for (int g = 1; g <= 10; ++g)
-            QTest::addRow("105, group %d", g) << int(kType) << g << 115 + g;
-        const int customer[4] = {37, 35, 41, 39};
-        for (int g = 1; g <= 4; ++g)
-            QTest::addRow("104, group %d", g) << int(kOtherType) << g << customer[g - 1];
-        for (int g = 5; g <= 10; ++g)
-            QTest::addRow("104, group %d sends nothing", g) << int(kOtherType) << g << -1;
-    }
+    void wipeGroupKeys_data() { addWipeGroupKeyRows(); }
     void wipeGroupKeys()
     {
         QFETCH(int, type);
@@ -581,19 +504,7 @@ private slots:
     }
 
     // The switcher's T-bar report: 0 moves nothing, 1..127 light AUTO, 128 is the end, no report goes back.
-    void tbarReplies_data()
-    {
-        QTest::addColumn<int>("direction");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("lever");
-        QTest::addColumn<bool>("autoLit");
-        QTest::newRow("forward 0 moves nothing") << 0 << 0 << 50 << false;
-        QTest::newRow("forward end") << 0 << 128 << 127 << false;
-        QTest::newRow("forward 127") << 0 << 127 << 127 << true;
-        QTest::newRow("reverse end") << 1 << 128 << 0 << false;
-        QTest::newRow("reverse 30") << 1 << 30 << 97 << true;
-        QTest::newRow("direction 2 changes nothing") << 2 << 30 << 50 << true;
-    }
+    void tbarReplies_data() { addTbarReplyRows(); }
     void tbarReplies()
     {
         QFETCH(int, direction);

@@ -8,13 +8,10 @@
 #include "audio_page.h"
 #include "cam_page.h"
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "face_pictures.h"
 #include "main_menu.h"
 #include "mirelth.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
-#include "zv_resources.h"
 
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -24,29 +21,20 @@
 #include <QTimer>
 #include <QtTest>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 105;
 constexpr unsigned char kOtherType = 104;
 // The last byte the panel reads is 120 (the storage keys); its checksum and end byte follow.
 constexpr int kMinDump = 124;
-
-// Record offsets (reply byte - 18) the tests name.
-enum R : int {
-    rPgm = 0, rPvw = 1, rMode = 2, rKind = 11, rCur = 12, rGroup1 = 13, rStill = 33, rRate = 34, rCamMenu = 70,
-    rCam = 71, rMicVolume = 91, rHdr = 92, rCh3On = 93, rCh3Level = 95, rGroupSwitch = 99, rStorage = 102
-};
 
 // The eighteen keys the camera menu enables.
 const char* const kCameraKeys[] = {"btn_0", "btn_1", "btn_2", "btn_3", "btn_4", "btn_5", "btn_6",
                                    "btn_7", "btn_8", "btn_9", "btn_z_add", "btn_z_sub", "btn_focus_add",
                                    "btn_focus_sub", "btn_cam", "btn_enter", "btn_set_preset", "btn_goto_preset"};
 
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 QByteArray dump(const Bytes& record, int size = 130, quint8 status = 0)
 {
     return EditionFrames::stateDump(record, 0, 0, size, status);
@@ -60,45 +48,16 @@ Bytes withGroups(Bytes record)
     return record;
 }
 
-QString rule(char form, const QString& path)
-{
-    switch (form) {
-    case 'a': return QStringLiteral("QPushButton{image:url(%1)}").arg(path);
-    case 'b': return QStringLiteral("QPushButton{image: url(%1)}").arg(path);
-    default: return QStringLiteral("QPushButton{image:url(%1);}").arg(path);
-    }
-}
-
 } // namespace
 
-class tst_mirelth_panel : public QObject
+class tst_mirelth_panel : public QObject, private PanelKit<Mirelth>
 {
     Q_OBJECT
 
+public:
+    tst_mirelth_panel() : PanelKit({"formAndConstruction", "closeDuringTheFlashOfADump", "endOfRun"}) {}
+
 private:
-    PanelFixture<Mirelth> m_rig{{"formAndConstruction", "closeDuringTheFlashOfADump", "endOfRun"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Mirelth>& m_panel = m_rig.panel;
-
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    QSlider* slider(const char* name) const { return m_rig.w<QSlider>(name); }
-    onlyFun* fun() const { return m_panel->controller(); }
-    QByteArray nextCommand() { return m_device->nextCommand(); }
-
-    // The face of a key: its rule, its picture and the suffix of the picture's colour folder.
-    QString face(char form, const QString& path) const
-    {
-        QString suffix = fun()->setColorWhite();
-        if (path.contains(QLatin1String("/red/")))
-            suffix = fun()->setColorRed();
-        else if (path.contains(QLatin1String("/green/")))
-            suffix = fun()->setColorGreen();
-        else if (path.contains(QLatin1String("/yellow/")))
-            suffix = fun()->setColorYellow();
-        return rule(form, path) + suffix;
-    }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
     QStringList litKeys(const QStringList& names) const
     {
         QStringList on;
@@ -144,28 +103,17 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
-        QVERIFY(m_device->isBound());
-    }
+    void initTestCase() { QVERIFY(bindSwitcher()); }
     void init()
     {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
-        QVERIFY(m_rig.init(kType));
+        QVERIFY(freshPanel(kType));
         if (m_rig.shared()) {
             shift(false);
             m_panel->getDate(dump(withGroups({{rMode, 1}})));
             m_device->commands();
         }
     }
-    void cleanup()
-    {
-        QVERIFY(!updateDevStateEnable);
-        m_rig.cleanup();
-    }
+    void cleanup() { QVERIFY(!updateDevStateEnable); m_rig.cleanup(); }
     void cleanupTestCase() { delete m_panel; }
 
     // ---- form and construction ----------------------------------------------
@@ -631,7 +579,7 @@ private slots:
         QSignalSpy applied(fun(), &onlyFun::getDateSignals);
         QSignalSpy hdr(fun(), &onlyFun::setHDR_ON_EnableSignals);
         m_device->reply(dump(withGroups({{rPgm, 9}, {rMode, 1}, {rStill, 0x11}, {rKind, 8}, {rCur, 83},
-                                         {rCh3On, 1}, {rCh3Level, 60}, {rCamMenu, 0}, {rMicVolume, 30},
+                                         {rCh3On, 1}, {rCh3Level, 60}, {rCamMenu, 0}, {rMic, 30},
                                          {rHdr, 0x05}, {rGroupSwitch, 1}})));
         QVERIFY(applied.wait(5000));
         QCOMPARE(styleOf("btn_pgm_Still"), face('b', ":/images/Tavrine/red/STILL.bmp"));
@@ -732,16 +680,7 @@ private slots:
     {
         QFETCH(int, slot);
         QFETCH(QByteArray, reply);
-        using Slot = void (Mirelth::*)(const QByteArray&);
-        const Slot decoders[4] = {&Mirelth::getDate, &Mirelth::getTXSliderDate, &Mirelth::getPOPWinState,
-                                  &Mirelth::getDevVersionState};
-        for (bool raised : {false, true}) {
-            updateDevStateEnable = raised;
-            (m_panel.data()->*decoders[slot])(reply);
-            QCOMPARE(bool(updateDevStateEnable), raised);
-        }
-        updateDevStateEnable = false;
-        QVERIFY(m_device->nothingSent());
+        checkGuardRestored(slot, reply);
     }
 
     // ---- lifetime -----------------------------------------------------------

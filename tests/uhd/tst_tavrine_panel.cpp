@@ -9,13 +9,10 @@
 #include "pattern_page.h"
 #include "pip_page.h"
 #include "edition_frames.h"
+#include "family_panel_tests.h"
 #include "face_pictures.h"
-#include "model_tables.h"
-#include "onlyfun.h"
-#include "panel_rig.h"
 #include "tavrine.h"
 #include "widget_events.h"
-#include "zv_resources.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -25,33 +22,15 @@
 #include <QTimer>
 #include <QtTest>
 
-using Bytes = QMap<int, quint8>;
-Q_DECLARE_METATYPE(Bytes)
-
 namespace {
 
-const quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88, 0, 0};
+using namespace familytest;
+
 constexpr unsigned char kType = 100;
 
-// Record offsets (reply byte - 18) the tests name.
-enum R : int {
-    rPgm = 0, rPvw = 1, rMode = 2, rCh1On = 3, rCh2On = 6, rMasterOn = 9, rKind = 11, rCur = 12, rGroup1 = 13,
-    rStill = 33, rRate = 34, rMic = 91, rCh3On = 93, rCh3Source = 94, rCh3Level = 95
-};
-
-QByteArray command(unsigned char cmd, std::initializer_list<int> data = {}) { return panelCommand(cmd, data); }
 QByteArray dump(const Bytes& record, quint32 w = 0, int size = 130)
 {
     return EditionFrames::stateDump(record, w, 0, size);
-}
-
-QString rule(char form, const QString& path)
-{
-    switch (form) {
-    case 'a': return QStringLiteral("QPushButton{image:url(%1)}").arg(path);
-    case 'b': return QStringLiteral("QPushButton{image: url(%1)}").arg(path);
-    default: return QStringLiteral("QPushButton{image:url(%1);}").arg(path);
-    }
 }
 
 const char* const kRecordingRow[] = {"btn_rec", "btnPlay_Pause", "btnPrv", "btnNext",
@@ -61,20 +40,14 @@ const char* const kTransitions[] = {"btn_mix", "btn_fade", "btnWipe", "btnInv",
 
 } // namespace
 
-class tst_tavrine_panel : public QObject
+class tst_tavrine_panel : public QObject, private PanelKit<Tavrine>
 {
     Q_OBJECT
 
-private:
-    PanelFixture<Tavrine> m_rig{{"formAndConstruction", "recordingRow", "closeDuringAFlash"}};
-    QScopedPointer<SwitcherWire> m_device;
-    QPointer<Tavrine>& m_panel = m_rig.panel;
+public:
+    tst_tavrine_panel() : PanelKit({"formAndConstruction", "recordingRow", "closeDuringAFlash"}) {}
 
-    QPushButton* key(const char* name) const { return m_rig.w(name); }
-    QString styleOf(const char* name) const { return m_rig.face(name); }
-    QSlider* slider(const char* name) const { return m_rig.w<QSlider>(name); }
-    onlyFun* fun() const { return m_panel->controller(); }
-    bool lit(const QByteArray& name) const { return !styleOf(name.constData()).endsWith(fun()->setColorWhite()); }
+private:
     QStringList litTransitions() const
     {
         QStringList on;
@@ -83,28 +56,13 @@ private:
                 on << QLatin1String(n);
         return on;
     }
-    // The face of a key: its rule, its picture and the suffix of the picture's colour folder.
-    QString face(char form, const QString& path) const
-    {
-        const QString suffix = path.contains(QLatin1String("/red/"))     ? fun()->setColorRed()
-                               : path.contains(QLatin1String("/green/")) ? fun()->setColorGreen()
-                                                                         : fun()->setColorWhite();
-        return rule(form, path) + suffix;
-    }
 
 private slots:
-    void initTestCase()
-    {
-        zvInitResources();
-        qRegisterMetaType<uint8_t>("uint8_t");
-        m_device.reset(m_rig.wire = new SwitcherWire);
-        QVERIFY(m_device->isBound());
-    }
+    void initTestCase() { QVERIFY(bindSwitcher()); }
     void init()
     {
-        std::copy(std::begin(kIconStart), std::end(kIconStart), std::begin(ICON_CURRENT_INDEX));
         const QByteArray tag = QTest::currentDataTag();
-        QVERIFY(m_rig.init(tag.startsWith("type ") ? uchar(tag.mid(5).toInt()) : kType));
+        QVERIFY(freshPanel(tag.startsWith("type ") ? uchar(tag.mid(5).toInt()) : kType));
     }
     void cleanup()
     {
