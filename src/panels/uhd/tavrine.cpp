@@ -11,7 +11,6 @@ using Lit = FamilyPanel::Lit;
 
 namespace {
 
-const QString kTavrine = QStringLiteral(":/images/Tavrine/");
 const QString kNull = QStringLiteral(":/images/Druvela/white/NULL.bmp");
 
 // Only the recording models have the recorder and the transport keys; the
@@ -45,8 +44,7 @@ void Tavrine::init_faces()
     FamilyPanel& k = kit();
     // Unlit and lit pictures of one name, or of two.
     auto own = [&k](QWidget* key, FaceRule rule, const char* unlit, const char* lit = nullptr) {
-        k.addFace(key, rule, kTavrine + QStringLiteral("white/") + QLatin1String(unlit),
-                  kTavrine + QStringLiteral("green/") + QLatin1String(lit ? lit : unlit), Lit::Green);
+        UhdFrame::addTavrineFace(k, key, rule, unlit, lit);
     };
     own(ui->btn_ch1, FaceRule::Image, "INPUT1.bmp");
     own(ui->btn_ch2, FaceRule::Image, "INPUT2.bmp");

@@ -10,6 +10,16 @@ namespace UhdFrame {
 // The unlit face of both STILL keys.
 inline QString stillUnlit() { return QStringLiteral(":/images/Tavrine/white/STILL.bmp"); }
 
+// A key's white and green faces from the Tavrine folder; lit names the green
+// picture where its file name differs from the white one.
+inline void addTavrineFace(FamilyPanel& kit, QWidget* key, PanelFaces::FaceRule rule, const char* unlit,
+                           const char* lit = nullptr)
+{
+    const QString root = QStringLiteral(":/images/Tavrine/");
+    kit.addFace(key, rule, root + QStringLiteral("white/") + QLatin1String(unlit),
+                root + QStringLiteral("green/") + QLatin1String(lit ? lit : unlit), FamilyPanel::Lit::Green);
+}
+
 // Titled boxes framed, the camera and function boxes without a border, the
 // bus labels white.
 template <class Form>
@@ -33,11 +43,7 @@ template <class Form>
 void addTransportFaces(FamilyPanel& kit, Form* ui)
 {
     using PanelFaces::FaceRule;
-    const QString root = QStringLiteral(":/images/Tavrine/");
-    auto own = [&kit, &root](QWidget* key, FaceRule rule, const char* file) {
-        kit.addFace(key, rule, root + QStringLiteral("white/") + QLatin1String(file),
-                    root + QStringLiteral("green/") + QLatin1String(file), FamilyPanel::Lit::Green);
-    };
+    auto own = [&kit](QWidget* key, FaceRule rule, const char* file) { addTavrineFace(kit, key, rule, file); };
     own(ui->btnPlay_Pause, FaceRule::ImageSpaced, "PLAY_PAUSE.bmp");
     own(ui->btnPrv, FaceRule::ImageSpaced, "PRE.bmp");
     own(ui->btnNext, FaceRule::ImageSpaced, "NEXT.bmp");
