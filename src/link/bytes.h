@@ -39,6 +39,14 @@ inline quint16 leU16(const QByteArray& data, int offset, quint16 fallback = 0)
     return joinU16(quint8(data.at(offset + 1)), quint8(data.at(offset)));
 }
 
+// 32-bit value stored first byte most significant (an IPv4 address in dotted order); fallback when out of range.
+inline quint32 beU32(const QByteArray& data, int offset, quint32 fallback = 0)
+{
+    if (!hasBytes(data, offset, 4))
+        return fallback;
+    return quint32(beU16(data, offset)) << 16 | beU16(data, offset + 2);
+}
+
 // Writes v low byte first at p[0], p[1].
 inline void putLeU16(unsigned char* p, quint16 v)
 {

@@ -1,6 +1,7 @@
 #include "druvela_workdata.h"
 
 #include "bytes.h"
+#include "his_replies.h"
 
 #include <QDebug>
 #include <QPointer>
@@ -617,18 +618,26 @@ void Druvela_workdata::AnalysisData(QByteArray const& data)
     const unsigned char a = byteAt(data, MCU_UDP_FRAME::OFF_ADDR_A);
     const unsigned char b = byteAt(data, MCU_UDP_FRAME::OFF_ADDR_B);
     const unsigned char type = byteAt(data, MCU_UDP_FRAME::OFF_CMD);
-    if (b != MCU_UDP_FRAME::ADDR_B)
-        return;
-    if (a == MCU_UDP_FRAME::ADDR_MAIN) {
-        switch (type) {
-        case 0x0A: emit on_signals_allData(data); break;
-        case 0x82: emit on_signals_tx_sliderData(data); break;
-        case 0x6F: emit on_signals_pop_stateData(data); break;
-        case 0x49: emit on_signals_version_stateData(data); break;
-        case 0x06: emit on_signals_heartData(data); break;
-        default: break;
+    if (b == MCU_UDP_FRAME::ADDR_B) {
+        if (a == MCU_UDP_FRAME::ADDR_MAIN) {
+            switch (type) {
+            case 0x0A: emit on_signals_allData(data); return;
+            case 0x82: emit on_signals_tx_sliderData(data); return;
+            case 0x6F: emit on_signals_pop_stateData(data); return;
+            case 0x49: emit on_signals_version_stateData(data); return;
+            case 0x06: emit on_signals_heartData(data); return;
+            default: break;
+            }
+        } else if (a == MCU_UDP_FRAME::ADDR_STREAM && type == CMD_READ_URL) {
+            emit on_signals_StreamData(data);
+            return;
         }
-    } else if (a == MCU_UDP_FRAME::ADDR_STREAM && type == 0x6A) {
-        emit on_signals_StreamData(data);
+    }
+    // Tested last: His address bytes equal to another board's never take that board's replies.
+    if (a == m_hisA && b == m_hisB) {
+        if (type == HisReplies::TYPE_SETTINGS)
+            emit on_signals_HisInfoData(data);
+        else if (type == HisReplies::TYPE_URL_ENTRY)
+            emit on_signals_HisUrlData(data);
     }
 }

@@ -159,7 +159,7 @@ public:
     void SendCMDHDR_ON(unsigned char state);
     void SendCMDHDR_CFG(unsigned char cfg);
 
-    // Reply side: the size window, then the classification into the six signals.
+    // Reply side: the size window, then the classification into the signals below.
     void CheckReceiveData(QByteArray const& data);
     void AnalysisData(QByteArray const& data);
 
@@ -173,6 +173,9 @@ signals:
     void on_signals_version_stateData(QByteArray const& by);
     void on_signals_heartData(QByteArray const& by);
     void on_signals_StreamData(QByteArray const& by);
+    // The His board's answers to its reads (his_replies.h), known by its own address bytes.
+    void on_signals_HisInfoData(QByteArray const& by);
+    void on_signals_HisUrlData(QByteArray const& by);
 
 private:
     enum class Board { Main, Stream, His };

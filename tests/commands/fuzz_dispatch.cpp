@@ -23,7 +23,8 @@ Druvela_workdata& target()
     static const bool connected = [] {
         auto note = [](const QByteArray& by) { ++g_raised, g_last = by; };
         for (auto s : {&Druvela_workdata::on_signals_allData, &Druvela_workdata::on_signals_tx_sliderData, &Druvela_workdata::on_signals_pop_stateData,
-                       &Druvela_workdata::on_signals_version_stateData, &Druvela_workdata::on_signals_heartData, &Druvela_workdata::on_signals_StreamData})
+                       &Druvela_workdata::on_signals_version_stateData, &Druvela_workdata::on_signals_heartData, &Druvela_workdata::on_signals_StreamData,
+                       &Druvela_workdata::on_signals_HisInfoData, &Druvela_workdata::on_signals_HisUrlData})
             QObject::connect(&d, s, note);
         return true;
     }();

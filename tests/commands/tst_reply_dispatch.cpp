@@ -1,4 +1,5 @@
-// Reply reception: the size window, the six classifications, and reading every pending datagram.
+// Reply reception: the size window, the classifications (the six of the main and stream boards,
+// then the His board's two by its own address bytes), and reading every pending datagram.
 // A stand-in switcher on 127.0.0.5 sends to the command socket on 127.0.0.1:7000.
 
 #include "druvela_workdata.h"
@@ -19,6 +20,7 @@ struct ReplyRecorder
             {&Druvela_workdata::on_signals_allData, "allData"}, {&Druvela_workdata::on_signals_tx_sliderData, "tx_sliderData"},
             {&Druvela_workdata::on_signals_pop_stateData, "pop_stateData"}, {&Druvela_workdata::on_signals_version_stateData, "version_stateData"},
             {&Druvela_workdata::on_signals_heartData, "heartData"}, {&Druvela_workdata::on_signals_StreamData, "StreamData"},
+            {&Druvela_workdata::on_signals_HisInfoData, "HisInfoData"}, {&Druvela_workdata::on_signals_HisUrlData, "HisUrlData"},
         };
         for (const auto& s : all)
             QObject::connect(&d, s.first, &d, [this, n = s.second](const QByteArray& by) { events.append({n, by}); });
@@ -55,6 +57,8 @@ private slots:
     void initTestCase() { QVERIFY(m_switcher.bind(QHostAddress(QStringLiteral("127.0.0.5")), 0)); }
     void classify_data();
     void classify();
+    void hisBoard_data();
+    void hisBoard();
     void shortInputToAnalysisIsIgnored();
     void severalPendingInOnePass();
 
@@ -63,6 +67,7 @@ private:
     {
         QCOMPARE(m_switcher.writeDatagram(datagram, QHostAddress::LocalHost, 7000), qint64(datagram.size()));
     }
+    void checkClassified(Druvela_workdata& d, const QByteArray& datagram, const QString& signal);
 
     QUdpSocket m_switcher;
 };
@@ -93,16 +98,22 @@ void tst_reply_dispatch::classify_data()
     QTest::newRow("bad start and end bytes") << changed(reply(0xA5, 0xFF, 0x82, 2), {{0, 0}, {-1, 0}}) << "tx_sliderData";
 }
 
-// Straight through the size window, then on the wire with a version reply behind it to mark the
-// end of the pass. The sender is not the target: replies are taken from any host.
 void tst_reply_dispatch::classify()
 {
     QFETCH(QByteArray, datagram);
     QFETCH(QString, signal);
-    const QList<QPair<QString, QByteArray>> expected = signal.isEmpty() ? QList<QPair<QString, QByteArray>>()
-                                                                        : QList<QPair<QString, QByteArray>>{{signal, datagram}};
     Druvela_workdata d;
     d.get_DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF);
+    d.get_HISTypeID(QStringLiteral("127.0.0.3"), 0x5A, 0x11);
+    checkClassified(d, datagram, signal);
+}
+
+// Straight through the size window, then on the wire with a version reply behind it to mark the
+// end of the pass. The sender is not the target: replies are taken from any host.
+void tst_reply_dispatch::checkClassified(Druvela_workdata& d, const QByteArray& datagram, const QString& signal)
+{
+    const QList<QPair<QString, QByteArray>> expected = signal.isEmpty() ? QList<QPair<QString, QByteArray>>()
+                                                                        : QList<QPair<QString, QByteArray>>{{signal, datagram}};
     ReplyRecorder rec(d);
     d.CheckReceiveData(datagram);
     QCOMPARE(rec.events, expected);
@@ -114,6 +125,39 @@ void tst_reply_dispatch::classify()
     QTRY_VERIFY(!rec.events.isEmpty() && rec.events.last().second == marker);
     rec.events.removeLast();
     QCOMPARE(rec.events, expected);
+}
+
+// The His board's answers are known by the address bytes it was given; they are tested after
+// the six, so bytes it shares with another board never take that board's replies.
+void tst_reply_dispatch::hisBoard_data()
+{
+    QTest::addColumn<int>("hisA");
+    QTest::addColumn<int>("hisB");
+    QTest::addColumn<QByteArray>("datagram");
+    QTest::addColumn<QString>("signal");
+    QTest::newRow("settings") << 0x5A << 0x11 << reply(0x5A, 0x11, 0x24, 17) << "HisInfoData";
+    QTest::newRow("url entry") << 0x5A << 0x11 << reply(0x5A, 0x11, 0x6A, 789) << "HisUrlData";
+    QTest::newRow("state type") << 0x5A << 0x11 << reply(0x5A, 0x11, 0x0A, 140) << QString();
+    QTest::newRow("Set Url's type") << 0x5A << 0x11 << reply(0x5A, 0x11, 0x67, 789) << QString();
+    QTest::newRow("byte B differs") << 0x5A << 0x11 << reply(0x5A, 0x12, 0x24, 17) << QString();
+    QTest::newRow("settings type, main board") << 0x5A << 0x11 << reply(0xA5, 0xFF, 0x24, 17) << QString();
+    QTest::newRow("His bytes zero, as discovery leaves them") << 0 << 0 << reply(0x00, 0x00, 0x24, 17) << "HisInfoData";
+    QTest::newRow("main board's bytes: settings") << 0xA5 << 0xFF << reply(0xA5, 0xFF, 0x24, 17) << "HisInfoData";
+    QTest::newRow("main board's bytes: url entry") << 0xA5 << 0xFF << reply(0xA5, 0xFF, 0x6A, 789) << "HisUrlData";
+    QTest::newRow("main board's bytes: state") << 0xA5 << 0xFF << reply(0xA5, 0xFF, 0x0A, 140) << "allData";
+    QTest::newRow("stream board's bytes: entry") << 0xE0 << 0xFF << reply(0xE0, 0xFF, 0x6A, 788) << "StreamData";
+}
+
+void tst_reply_dispatch::hisBoard()
+{
+    QFETCH(int, hisA);
+    QFETCH(int, hisB);
+    QFETCH(QByteArray, datagram);
+    QFETCH(QString, signal);
+    Druvela_workdata d;
+    d.get_DevTypeID(QStringLiteral("127.0.0.2"), 0xA5, 0xFF);
+    d.get_HISTypeID(QStringLiteral("127.0.0.3"), quint8(hisA), quint8(hisB));
+    checkClassified(d, datagram, signal);
 }
 
 void tst_reply_dispatch::shortInputToAnalysisIsIgnored()
