@@ -2,6 +2,8 @@
 // board at 127.0.0.2, the second (His) board at 127.0.0.3, a free address at
 // 127.0.0.4 to move either to. Frames are written out here by hand; the modal
 // dialog is driven from a timer, its warnings answered by the box watcher.
+// The dialog's place is checked against screens of other sizes by measuring
+// the open dialog's controls where the placement puts them.
 
 #include "druvela_workdata.h"
 #include "face_pictures.h"
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QUdpSocket>
 
 #include <functional>
@@ -57,13 +60,39 @@ QByteArray dnsFrame(std::initializer_list<int> dns)
     return f;
 }
 
-QByteArray urlFrame(int index, const QByteArray& name, const QByteArray& url)
+QByteArray urlFrame(int index, const QByteArray& name, const QByteArray& url, int cmd = 0x67, int a = 0xA5, int b = 0xFF)
 {
     QByteArray rec = bytes({0, index, name.size()}) + name.leftJustified(16, '\0') +
                      bytes({url.size() & 0xFF, url.size() >> 8}) + url.leftJustified(768, '\0');
-    QByteArray f = testFrameHead(0x67) + rec;
+    QByteArray f = testFrameHead(quint8(cmd), quint8(a), quint8(b)) + rec;
     sealTestFrame(f);
     return f;
+}
+
+// The second board's address bytes in the reply tests, unlike the main board's.
+constexpr int kHisA = 0x5A;
+constexpr int kHisB = 0x11;
+
+// Its settings answer: ip, subnet, gateway, the static/dynamic byte, DNS.
+QByteArray settingsReply(const QByteArray& ip, int a = kHisA, int b = kHisB, int type = 0x24)
+{
+    QByteArray f = testFrameHead(quint8(type), quint8(a), quint8(b)) + ip + bytes({255, 255, 0, 0, 10, 1, 0, 1, 0, 1, 1, 1, 1});
+    sealTestFrame(f);
+    return f;
+}
+
+// True when the entry shows text without scrolling: where its first
+// character is drawn does not depend on where the cursor stood when painted.
+bool showsWhole(QLineEdit* e, const QString& text)
+{
+    e->setText(text);
+    e->setCursorPosition(text.size());
+    e->grab();
+    e->setCursorPosition(0);
+    const auto startX = [e] { return e->inputMethodQuery(Qt::ImCursorRectangle).toRect().x(); };
+    const int seenFromEnd = startX();
+    e->grab();
+    return startX() == seenFromEnd;
 }
 
 QDialog* runningDialog()
@@ -73,12 +102,6 @@ QDialog* runningDialog()
             return qobject_cast<QDialog*>(w);
     }
     return nullptr;
-}
-
-// A datagram holding a stream-entry record from byte 0.
-QByteArray urlRecord(int index, const QByteArray& name, int nameLen, const QByteArray& url, int urlLen)
-{
-    return bytes({0, index, nameLen}) + name.leftJustified(16, '\0') + bytes({urlLen & 0xFF, urlLen >> 8}) + url;
 }
 
 } // namespace
@@ -94,6 +117,8 @@ private:
     Druvela_workdata* m_ws = nullptr;
     QPointer<Plane_Botton> m_bar;
     QStringList m_boxTexts;
+    int m_hisA = 0xA5;
+    int m_hisB = 0xFF;
 
     template <class T = QWidget>
     static T* in(QDialog* d, const char* name)
@@ -162,7 +187,9 @@ private:
         m_ws->SendCMD_Read_Url(1);
         QByteArray data;
         const QString at = arrivedAt(data);
-        return data == panelCommand(0x6A, {1}) ? at : QStringLiteral("wrong frame");
+        QByteArray expected = testFrameHead(0x6A, quint8(m_hisA), quint8(m_hisB)) + bytes({1});
+        sealTestFrame(expected);
+        return data == expected ? at : QStringLiteral("wrong frame");
     }
     // True when nothing reached c before a marker sent now: the panel writes
     // synchronously, so anything it sent is queued first.
@@ -186,6 +213,41 @@ private:
     }
     bool hisSilent() { return silent(m_his, kHis) && silent(m_free, kFree); }
 
+    // The second board's own bytes from here on, and a reply as it sends it from its address.
+    void hisBytes(int a, int b)
+    {
+        m_hisA = a;
+        m_hisB = b;
+        m_ws->get_HISTypeID(kHis, quint8(a), quint8(b));
+    }
+    void hisReply(const QByteArray& frame)
+    {
+        m_his->socket().writeDatagram(frame, QHostAddress(QStringLiteral("127.0.0.1")), 7000);
+    }
+    // Returns once every datagram sent before it has been handled: a version
+    // reply from the main board behind them.
+    void afterReplies()
+    {
+        QSignalSpy version(m_ws, &Druvela_workdata::on_signals_version_stateData);
+        m_wire->reply(panelCommand(0x49, {1}));
+        QTRY_COMPARE_WITH_TIMEOUT(version.count(), 1, 5000);
+    }
+
+    // Every control of d, with d's top-left at origin, lies inside area.
+    static void controlsInside(QDialog* d, const QPoint& origin, const QRect& area)
+    {
+        QVERIFY(area.contains(QRect(origin, d->size())));
+        const QList<QWidget*> controls = d->findChildren<QWidget*>();
+        QVERIFY(controls.size() > 20);
+        for (const QWidget* w : controls) {
+            // The index box's list is a window of its own, shown below the box when opened.
+            if (w->window() != d)
+                continue;
+            const QRect at(w->mapTo(d, QPoint()) + origin, w->size());
+            QVERIFY2(area.contains(at), qPrintable(w->objectName() + w->metaObject()->className()));
+        }
+    }
+
 private slots:
     void initTestCase()
     {
@@ -199,6 +261,8 @@ private slots:
     {
         m_ws = new Druvela_workdata;
         m_ws->get_DevTypeID(kMain, 0xA5, 0xFF);
+        m_hisA = 0xA5;
+        m_hisB = 0xFF;
         m_ws->get_HISTypeID(kHis, 0xA5, 0xFF);
         m_bar = new Plane_Botton(nullptr, m_ws);
         m_boxTexts.clear();
@@ -262,17 +326,83 @@ private slots:
         QFETCH(bool, normal);
         m_bar->winNormalFlag = normal;
         const QRect desk = QApplication::desktop()->geometry();
-        const int x = (desk.width() - 110) / 8;
-        const QPoint expected = normal ? QPoint(x - 120, desk.height() / 2 + 360) : QPoint(x - 160, desk.height() / 2 - 40);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         QPointer<QDialog> seen;
         for (int round = 0; round < 2; ++round) {
             withDialog([&](QDialog* d) {
                 seen = d;
-                QCOMPARE(d->pos(), expected);
+                QCOMPARE(d->pos(), Plane_Botton::setDialogOrigin(desk.size(), normal, area, d->size()));
+                controlsInside(d, d->pos(), area);
             });
             QVERIFY(seen.isNull());
             QVERIFY(!runningDialog());
         }
+    }
+
+    // Screens the offscreen platform cannot be: the open dialog's controls are
+    // measured where the placement would put them. The formula's place stays
+    // where the dialog fits; elsewhere it moves only until it touches the edge.
+    void dialogOnOtherScreens_data()
+    {
+        QTest::addColumn<QSize>("desktop");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("normal");
+        QTest::addColumn<bool>("formulaKept");
+        const QSize fullHd(1920, 1080), laptop(1366, 768);
+        QTest::addRow("1920x1080, normal") << fullHd << QRect({0, 0}, fullHd) << true << false;
+        QTest::addRow("1920x1080, maximised") << fullHd << QRect({0, 0}, fullHd) << false << true;
+        QTest::addRow("1920x1080 over a task bar, normal") << fullHd << QRect(0, 0, 1920, 1040) << true << false;
+        QTest::addRow("1366x768, normal") << laptop << QRect({0, 0}, laptop) << true << false;
+        QTest::addRow("1366x768, maximised") << laptop << QRect({0, 0}, laptop) << false << false;
+        QTest::addRow("1366x768 under a top bar, maximised") << laptop << QRect(0, 27, 1366, 741) << false << false;
+        QTest::addRow("2560x1600, normal") << QSize(2560, 1600) << QRect(0, 0, 2560, 1600) << true << true;
+    }
+    void dialogOnOtherScreens()
+    {
+        QFETCH(QSize, desktop);
+        QFETCH(QRect, available);
+        QFETCH(bool, normal);
+        QFETCH(bool, formulaKept);
+        const int x = (desktop.width() - 110) / 8;
+        const QPoint formula = normal ? QPoint(x - 120, desktop.height() / 2 + 360) : QPoint(x - 160, desktop.height() / 2 - 40);
+        withDialog([&](QDialog* d) {
+            const QPoint at = Plane_Botton::setDialogOrigin(desktop, normal, available, d->size());
+            controlsInside(d, at, available);
+            QCOMPARE(at == formula, formulaKept);
+            const QRect placed(at, d->size());
+            QVERIFY(at.x() == formula.x() || placed.left() == available.left() || placed.right() == available.right());
+            QVERIFY(at.y() == formula.y() || placed.top() == available.top() || placed.bottom() == available.bottom());
+        });
+    }
+
+    // Every address entry shows "255.255.255.255" whole, whatever the font.
+    void addressEntriesShowAWholeAddress_data()
+    {
+        QTest::addColumn<int>("pixelSize");
+        for (int px : {11, 16, 24})
+            QTest::addRow("%d px", px) << px;
+    }
+    void addressEntriesShowAWholeAddress()
+    {
+        QFETCH(int, pixelSize);
+        struct FontBack
+        {
+            QFont font = QApplication::font();
+            ~FontBack() { QApplication::setFont(font); }
+        } back;
+        QFont font = back.font;
+        font.setPixelSize(pixelSize);
+        QApplication::setFont(font);
+        withDialog([&](QDialog* d) {
+            for (const char* name : {"lineIP", "lineHisIP", "lineHisSubnet", "lineHisGateway", "lineHisDNS"}) {
+                auto* entry = in<QLineEdit>(d, name);
+                QCOMPARE(entry->font().pixelSize(), pixelSize);
+                QVERIFY2(showsWhole(entry, QStringLiteral("255.255.255.255")), name);
+            }
+            // The check sees a cut address: the name entry keeps its fixed width.
+            if (pixelSize > 11)
+                QVERIFY(!showsWhole(in<QLineEdit>(d, "lineUrlName"), QStringLiteral("255.255.255.255")));
+        });
     }
 
     // The bar deleted while its dialog runs: the loop ends, the dialog goes with it.
@@ -509,83 +639,77 @@ private slots:
         QCOMPARE(hisTarget(), kHis);
     }
 
-    void hisInfoSlot_data()
+    // The second board's answers to its reads, sent from its address; every
+    // other datagram leaves the entries and the target as they were.
+    void hisReplies_data()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QStringList>("shown");
-        QByteArray full(24, '\0');
-        const int at[] = {2, 6, 10, 20};
-        const QByteArray values[] = {bytes({127, 0, 0, 4}), bytes({255, 255, 0, 0}), bytes({10, 1, 0, 1}),
-                                     bytes({1, 1, 1, 1})};
-        for (int i = 0; i < 4; ++i)
-            full.replace(at[i], 4, values[i]);
-        const QStringList before{kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4"};
-        QTest::addRow("full") << full << QStringList{kFree, "255.255.0.0", "10.1.0.1", "1.1.1.1"};
-        QTest::addRow("longer") << full + QByteArray(100, 'x') << QStringList{kFree, "255.255.0.0", "10.1.0.1", "1.1.1.1"};
-        QTest::addRow("one byte short") << full.left(23) << before;
-        QTest::addRow("empty") << QByteArray() << before;
-    }
-    void hisInfoSlot()
-    {
-        QFETCH(QByteArray, data);
-        QFETCH(QStringList, shown);
-        m_ws->get_HIS_INFO(kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4");
-        // Read from a buffer of exactly the datagram's size.
-        const QByteArray exact(data.constData(), data.size());
-        withDialog([&](QDialog* d) {
-            m_bar->on_ToShow_HisInfo(exact);
-            const QStringList entries{in<QLineEdit>(d, "lineHisIP")->text(), in<QLineEdit>(d, "lineHisSubnet")->text(),
-                                      in<QLineEdit>(d, "lineHisGateway")->text(), in<QLineEdit>(d, "lineHisDNS")->text()};
-            QCOMPARE(entries, shown);
-        });
-        QCOMPARE((QStringList{m_ws->on_HIS_IP(), m_ws->on_HIS_Subnet(), m_ws->on_HIS_Gateway(), m_ws->on_HIS_DNS()}), shown);
-        QCOMPARE(hisTarget(), shown.first());
-        // Without a dialog the slot still sets the target.
-        m_bar->on_ToShow_HisInfo(exact);
-        QCOMPARE(m_ws->on_HIS_IP(), shown.first());
-    }
-
-    void hisUrlSlot_data()
-    {
-        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("his");  // the four entries afterwards, the first also the target
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("url");
-        QTest::addRow("plain") << urlRecord(2, "cam", 3, "rtmp://x", 8) << 2 << "cam" << "rtmp://x";
-        QTest::addRow("index 7") << urlRecord(7, "a", 1, "", 0) << 7 << "a" << "";
-        QTest::addRow("index 8") << urlRecord(8, "a", 1, "u", 1) << -1 << "a" << "u";
-        QTest::addRow("index 255") << urlRecord(255, "a", 1, "u", 1) << -1 << "a" << "u";
-        QTest::addRow("zero inside name") << urlRecord(0, QByteArray("c\0am", 4), 4, "u", 1) << 0 << "cam" << "u";
-        QTest::addRow("Latin-1 bytes") << urlRecord(1, "caf\xe9", 4, "\xff", 1) << 1 << QString::fromUtf8("caf\u00e9")
-                                       << QString::fromUtf8("\u00ff");
-        QTest::addRow("name length past its field") << urlRecord(1, QByteArray(16, 'n'), 200, "uv", 2) << 1
-                                                     << QString(16, 'n') << "uv";
-        QTest::addRow("url length past the datagram") << urlRecord(1, "a", 1, "uvw", 0xFFFF) << 1 << "a" << "uvw";
-        QTest::addRow("url length past its field") << urlRecord(1, "a", 1, QByteArray(800, 'u'), 800) << 1 << "a"
-                                                   << QString(768, 'u');
-        QTest::addRow("header only") << urlRecord(3, "a", 1, "", 5) << 3 << "a" << "";
-        QTest::addRow("one byte short") << urlRecord(3, "a", 1, "", 5).left(20) << 5 << "keep" << "keep";
+        const QStringList before{kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4"};
+        const QStringList read{kFree, "255.255.0.0", "10.1.0.1", "1.1.1.1"};
+        const QByteArray free = bytes({127, 0, 0, 4});
+        const QString keep = QStringLiteral("keep");
+        QTest::addRow("settings") << settingsReply(free) << read << 5 << keep << keep;
+        QTest::addRow("settings, one byte short") << settingsReply(free).left(33) << before << 5 << keep << keep;
+        QTest::addRow("settings, main board's bytes") << settingsReply(free, 0xA5, 0xFF) << before << 5 << keep << keep;
+        QTest::addRow("settings layout, type 0x05") << settingsReply(free, kHisA, kHisB, 0x05) << before << 5 << keep << keep;
+        QTest::addRow("settings layout, full state type") << settingsReply(free, kHisA, kHisB, 0x0A) << before << 5 << keep << keep;
+        QTest::addRow("url entry") << urlFrame(2, "cam", "rtmp://x", 0x6A, kHisA, kHisB) << before << 2 << "cam" << "rtmp://x";
+        QTest::addRow("url entry, index 8") << urlFrame(8, QByteArray("c\0am", 4), "\xe9", 0x6A, kHisA, kHisB) << before << -1 << "cam"
+                                            << QString::fromUtf8("\u00e9");
+        QTest::addRow("url entry, cut inside the URL") << urlFrame(2, "cam", "rtmp://x", 0x6A, kHisA, kHisB).left(17 + 21 + 7)
+                                                       << before << 5 << keep << keep;
+        QTest::addRow("url entry, Set Url's type") << urlFrame(2, "cam", "rtmp://x", 0x67, kHisA, kHisB) << before << 5 << keep << keep;
+        QTest::addRow("stream board's entry") << urlFrame(2, "cam", "rtmp://x", 0x6A, 0xE0, 0xFF) << before << 5 << keep << keep;
     }
-    void hisUrlSlot()
+    void hisReplies()
     {
-        QFETCH(QByteArray, data);
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, his);
         QFETCH(int, index);
         QFETCH(QString, name);
         QFETCH(QString, url);
-        const QByteArray exact(data.constData(), data.size());
+        hisBytes(kHisA, kHisB);
+        m_ws->get_HIS_INFO(kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4");
         withDialog([&](QDialog* d) {
             in<QComboBox>(d, "comboBox_urlIndex")->setCurrentIndex(5);
             in<QLineEdit>(d, "lineUrlName")->setText("keep");
             in<QLineEdit>(d, "lineUrl")->setText("keep");
-            m_bar->on_ToShow_HisUrl(exact);
+            hisReply(reply);
+            afterReplies();
+            const QStringList entries{in<QLineEdit>(d, "lineHisIP")->text(), in<QLineEdit>(d, "lineHisSubnet")->text(),
+                                      in<QLineEdit>(d, "lineHisGateway")->text(), in<QLineEdit>(d, "lineHisDNS")->text()};
+            QCOMPARE(entries, his);
             QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->currentIndex(), index);
             QCOMPARE(in<QLineEdit>(d, "lineUrlName")->text(), name);
             QCOMPARE(in<QLineEdit>(d, "lineUrl")->text(), url);
         });
-        // Nothing goes out, with the dialog or without.
-        m_bar->on_ToShow_HisUrl(exact);
-        QVERIFY(hisSilent());
+        QCOMPARE((QStringList{m_ws->on_HIS_IP(), m_ws->on_HIS_Subnet(), m_ws->on_HIS_Gateway(), m_ws->on_HIS_DNS()}), his);
+        QCOMPARE(hisTarget(), his.first());
+        // Showing a reply sends nothing.
         QVERIFY(m_wire->nothingSent());
+    }
+
+    // Before the dialog opens and after it closes, the answers change nothing.
+    void hisRepliesWithNoDialog()
+    {
+        hisBytes(kHisA, kHisB);
+        m_ws->get_HIS_INFO(kHis, "255.255.255.0", "127.0.0.1", "8.8.4.4");
+        withDialog([](QDialog*) {});
+        hisReply(settingsReply(bytes({127, 0, 0, 4})));
+        hisReply(urlFrame(2, "cam", "rtmp://x", 0x6A, kHisA, kHisB));
+        afterReplies();
+        QCOMPARE(m_ws->on_HIS_IP(), kHis);
+        QCOMPARE(hisTarget(), kHis);
+        withDialog([&](QDialog* d) {
+            QCOMPARE(in<QLineEdit>(d, "lineHisIP")->text(), kHis);
+            QCOMPARE(in<QLineEdit>(d, "lineHisDNS")->text(), QStringLiteral("8.8.4.4"));
+            QCOMPARE(in<QComboBox>(d, "comboBox_urlIndex")->currentIndex(), -1);
+            QCOMPARE(in<QLineEdit>(d, "lineUrlName")->text(), QString());
+        });
     }
 };
 

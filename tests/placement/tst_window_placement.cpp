@@ -45,6 +45,29 @@ private slots:
         QVERIFY(available.contains(at));
     }
 
+    // A window is moved only as far as it takes to come inside the area.
+    void keptInside_data()
+    {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QPoint>("origin");
+        const QRect fullHd(0, 0, 1920, 1080);
+        QTest::newRow("inside: stays") << fullHd << QRect(106, 500, 650, 370) << QPoint(106, 500);
+        QTest::newRow("below: up to the bottom edge") << fullHd << QRect(106, 900, 650, 370) << QPoint(106, 710);
+        QTest::newRow("left of it: right to the edge") << QRect(0, 0, 1366, 768) << QRect(-3, 344, 650, 370) << QPoint(0, 344);
+        QTest::newRow("past the right edge") << fullHd << QRect(1500, 10, 650, 370) << QPoint(1270, 10);
+        QTest::newRow("above a top bar") << QRect(0, 27, 1366, 741) << QRect(10, 0, 650, 370) << QPoint(10, 27);
+        QTest::newRow("taller than the area: its top edge") << QRect(0, 30, 800, 600) << QRect(0, 500, 100, 700) << QPoint(0, 30);
+        QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QRect(2000, 900, 650, 370) << QPoint(2000, 654);
+    }
+    void keptInside()
+    {
+        QFETCH(QRect, available);
+        QFETCH(QRect, wanted);
+        QFETCH(QPoint, origin);
+        QCOMPARE(WindowPlacement::keptInside(available, wanted), origin);
+    }
+
     // The same on the screen the tests run on, through the widget.
     void centreKeepsALargeWindowOnScreen()
     {

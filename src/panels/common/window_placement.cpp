@@ -16,6 +16,15 @@ QPoint centredOrigin(const QRect& available, const QSize& window)
             axis(available.top(), available.bottom(), available.height(), window.height())};
 }
 
+QPoint keptInside(const QRect& available, const QRect& wanted)
+{
+    const auto axis = [](int at, int size, int first, int length) {
+        return qMax(first, qMin(at, first + length - size));
+    };
+    return {axis(wanted.x(), wanted.width(), available.x(), available.width()),
+            axis(wanted.y(), wanted.height(), available.y(), available.height())};
+}
+
 void centre(QWidget* w)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -17,6 +17,11 @@ namespace WindowPlacement {
 // handle) above the screen; on such an axis it starts at the area's edge.
 QPoint centredOrigin(const QRect& available, const QSize& window);
 
+// The top-left corner of wanted moved only as far as it takes to bring the
+// whole rectangle inside available; on an axis where it is larger than the
+// area it starts at the area's edge.
+QPoint keptInside(const QRect& available, const QRect& wanted);
+
 // Moves w so that it sits centred; nothing happens without a screen.
 void centre(QWidget* w);
 

@@ -1,14 +1,17 @@
 #include "plane_botton.h"
 
-#include "bytes.h"
 #include "druvela_workdata.h"
 #include "firstgen_style.h"
+#include "his_replies.h"
 #include "ipv4_text.h"
 #include "switcher_ip.h"
+#include "widget_show.h"
+#include "window_placement.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHostAddress>
@@ -16,10 +19,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -43,16 +46,6 @@ const char kCloseStyle[] =
     "QPushButton:hover{background-color:white;}";
 
 constexpr int kUrlSlots = 8;
-// Where the records lie in a datagram, as the second board's reply is read.
-constexpr int kHisIp = 2;
-constexpr int kHisSubnet = 6;
-constexpr int kHisGateway = 10;
-constexpr int kHisDns = 20;
-constexpr int kUrlIndex = 1;
-constexpr int kUrlNameLen = 2;
-constexpr int kUrlName = 3;
-constexpr int kUrlLen = 19;
-constexpr int kUrl = 21;
 
 QLabel* groupLabel(const QString& text)
 {
@@ -69,23 +62,19 @@ QGroupBox* groupBox(const QString& title, const QString& objectName)
     return box;
 }
 
-QString dottedAt(const QByteArray& data, int offset)
+QString dotted(quint32 address)
 {
-    quint32 v = 0;
-    for (int i = 0; i < 4; ++i)
-        v = (v << 8) | byteAt(data, offset + i);
-    return QHostAddress(v).toString();
+    return QHostAddress(address).toString();
 }
 
-// The sender writes Latin-1; a zero byte is skipped, it does not end the text.
-QString latin1Skipping0(const QByteArray& data, int offset, int count)
+// The available area of the screen the formula points at; the primary
+// screen's when no screen holds that point.
+QRect availableAt(const QPoint& at)
 {
-    QString out;
-    for (int i = 0; i < count; ++i) {
-        if (const quint8 b = byteAt(data, offset + i))
-            out += QChar(b);
-    }
-    return out;
+    const QScreen* screen = QGuiApplication::screenAt(at);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
 }
 
 } // namespace
@@ -98,6 +87,9 @@ Plane_Botton::Plane_Botton(QWidget* parent, Druvela_workdata* ws)
     setObjectName(QStringLiteral("bwidgt"));
     setStyleSheet(QLatin1String(kBarStyle));
     initlayot();
+    // The slots look only while the dialog is open.
+    connect(m_ws, &Druvela_workdata::on_signals_HisInfoData, this, &Plane_Botton::on_ToShow_HisInfo);
+    connect(m_ws, &Druvela_workdata::on_signals_HisUrlData, this, &Plane_Botton::on_ToShow_HisUrl);
 }
 
 Plane_Botton::~Plane_Botton()
@@ -128,11 +120,8 @@ void Plane_Botton::on_btnclicked_SET()
     m_dialog = dialog.get();
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     const QSize desktop = FirstGenStyle::desktopSize();
-    const int x = (desktop.width() - 110) / 8;
-    if (winNormalFlag)
-        dialog->setGeometry(x - 120, desktop.height() / 2 + 360, 110, 20);
-    else
-        dialog->setGeometry(x - 160, desktop.height() / 2 - 40, 110, 20);
+    const QPoint formula = setDialogOrigin(desktop, winNormalFlag, QRect(), QSize());
+    dialog->setGeometry(QRect(formula, QSize(110, 20)));
     dialog->setObjectName(QStringLiteral("_dlog"));
     dialog->setStyleSheet(QLatin1String(kDialogStyle));
     m_buttonStyle = QLatin1String(kButtonStyle);
@@ -162,6 +151,11 @@ void Plane_Botton::on_btnclicked_SET()
     whole->addWidget(m_hisGroup, 1);
     init_groubxo3();
     whole->addWidget(m_urlGroup, 1);
+    // Grown to its contents now rather than when shown, so that it can be
+    // kept on the screen.
+    dialog->ensurePolished();
+    whole->activate();
+    dialog->move(setDialogOrigin(desktop, winNormalFlag, availableAt(formula), dialog->size()));
 
     QPointer<Plane_Botton> self(this);
     dialog->exec();
@@ -169,6 +163,15 @@ void Plane_Botton::on_btnclicked_SET()
     dialog.reset();
     if (self)
         forgetDialog();
+}
+
+QPoint Plane_Botton::setDialogOrigin(const QSize& desktop, bool winNormal, const QRect& available, const QSize& dialog)
+{
+    const int x = (desktop.width() - 110) / 8;
+    const QPoint formula = winNormal ? QPoint(x - 120, desktop.height() / 2 + 360) : QPoint(x - 160, desktop.height() / 2 - 40);
+    if (available.isNull())
+        return formula;
+    return WindowPlacement::keptInside(available, QRect(formula, dialog));
 }
 
 void Plane_Botton::forgetDialog()
@@ -186,6 +189,7 @@ QLineEdit* Plane_Botton::addressEntry(const QString& objectName, const QString& 
     entry->setAlignment(Qt::AlignCenter);
     entry->setStyleSheet(m_entryStyle);
     SwitcherIp::guardEntry(entry, m_dialog);
+    entry->setMinimumWidth(SwitcherIp::wholeAddressWidth(entry));
     return entry;
 }
 
@@ -201,7 +205,7 @@ void Plane_Botton::init_groubxo1()
 {
     auto* row = new QHBoxLayout(m_ipGroup);
     m_ip = addressEntry(QStringLiteral("lineIP"), m_ws->on_DevIP());
-    m_ip->setFixedSize(110, 20);
+    m_ip->setFixedSize(qMax(110, m_ip->minimumWidth()), 20);
     m_setIp = groupButton(QStringLiteral("btn_setIP"), QStringLiteral("Set IP"));
     row->addWidget(groupLabel(QStringLiteral("IP ADDR")));
     row->addWidget(m_ip);
@@ -313,53 +317,30 @@ void Plane_Botton::on_btnclicked_SetDNS()
         m_ws->SendCMD_Set_HIS_DNS(dns, text);
 }
 
-bool Plane_Botton::decodeHisInfo(const QByteArray& data, HisInfo& out)
-{
-    if (!hasBytes(data, kHisDns, 4))
-        return false;
-    out.ip = dottedAt(data, kHisIp);
-    out.subnet = dottedAt(data, kHisSubnet);
-    out.gateway = dottedAt(data, kHisGateway);
-    out.dns = dottedAt(data, kHisDns);
-    return true;
-}
-
-bool Plane_Botton::decodeHisUrl(const QByteArray& data, HisUrl& out)
-{
-    if (!hasBytes(data, 0, kUrl))
-        return false;
-    const int index = byteAt(data, kUrlIndex);
-    out.index = index < kUrlSlots ? index : -1;
-    // A length past its field or past the datagram is cut to what is there.
-    const int nameLen = std::min<int>(byteAt(data, kUrlNameLen), MCU_UDP_FRAME::STREAM_NAME_MAX);
-    out.name = latin1Skipping0(data, kUrlName, nameLen);
-    const int urlLen = std::min({int(leU16(data, kUrlLen)), int(MCU_UDP_FRAME::STREAM_URL_MAX), data.size() - kUrl});
-    out.url = latin1Skipping0(data, kUrl, urlLen);
-    return true;
-}
-
 void Plane_Botton::on_ToShow_HisInfo(QByteArray const& data)
 {
-    HisInfo info;
-    if (!decodeHisInfo(data, info))
+    HisReplies::Settings his;
+    if (!m_dialog || !m_hisIp || !HisReplies::readSettings(data, his))
         return;
-    if (m_hisIp) {
-        m_hisIp->setText(info.ip);
-        m_hisSubnet->setText(info.subnet);
-        m_hisGateway->setText(info.gateway);
-        m_hisDns->setText(info.dns);
-    }
-    m_ws->get_HIS_INFO(info.ip, info.subnet, info.gateway, info.dns);
+    const QString ip = dotted(his.ip);
+    const QString subnet = dotted(his.subnet);
+    const QString gateway = dotted(his.gateway);
+    const QString dns = dotted(his.dns);
+    Show::text(m_hisIp, ip);
+    Show::text(m_hisSubnet, subnet);
+    Show::text(m_hisGateway, gateway);
+    Show::text(m_hisDns, dns);
+    m_ws->get_HIS_INFO(ip, subnet, gateway, dns);
 }
 
 void Plane_Botton::on_ToShow_HisUrl(QByteArray const& data)
 {
-    HisUrl entry;
-    if (!decodeHisUrl(data, entry) || !m_urlIndex)
+    HisReplies::UrlEntry entry;
+    if (!m_dialog || !m_urlIndex || !HisReplies::readUrlEntry(data, entry))
         return;
-    m_urlIndex->setCurrentIndex(entry.index);
-    m_urlName->setText(entry.name);
-    m_url->setText(entry.url);
+    Show::index(m_urlIndex, entry.index < kUrlSlots ? entry.index : -1);
+    Show::text(m_urlName, entry.name);
+    Show::text(m_url, entry.url);
 }
 
 void Plane_Botton::on_btnclicked_ReadUrl()

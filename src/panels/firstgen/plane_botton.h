@@ -4,7 +4,10 @@
 // network settings and its stream entries.
 
 #include <QByteArray>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -22,20 +25,11 @@ public:
     Plane_Botton(QWidget* parent, Druvela_workdata* ws);
     ~Plane_Botton() override;
 
-    // The His board's settings as a reply would carry them.
-    struct HisInfo
-    {
-        QString ip, subnet, gateway, dns;
-    };
-    // One stream entry as a reply would carry it; index -1 when it names no slot.
-    struct HisUrl
-    {
-        int index = -1;
-        QString name, url;
-    };
-    // Nothing reads outside data; false when it is too short to hold the record.
-    static bool decodeHisInfo(const QByteArray& data, HisInfo& out);
-    static bool decodeHisUrl(const QByteArray& data, HisUrl& out);
+    // Top-left of the SET dialog: the placement formula for a desktop of the
+    // given size beside a normal-size (winNormal) or full-screen panel, moved
+    // only as far as it takes to keep a dialog of the given size inside
+    // available (left alone when available is null).
+    static QPoint setDialogOrigin(const QSize& desktop, bool winNormal, const QRect& available, const QSize& dialog);
 
     // True while the panel window has its normal size; places the SET dialog.
     bool winNormalFlag = true;
@@ -46,9 +40,8 @@ public slots:
     void on_btnclicked_ReadHis();
     void on_btnclicked_SetHisIP();
     void on_btnclicked_SetDNS();
-    // No reply of the switcher is known to carry these records, so nothing
-    // connects them: a full-state reply read this way would overwrite the
-    // entries and retarget the His board with its header bytes.
+    // The His board's answers to "Read Staus" and "Read Status"; shown only
+    // while the SET dialog is open.
     void on_ToShow_HisInfo(QByteArray const& data);
     void on_ToShow_HisUrl(QByteArray const& data);
     void on_btnclicked_ReadUrl();

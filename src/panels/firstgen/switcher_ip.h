@@ -14,6 +14,10 @@ namespace SwitcherIp {
 // Gives entry the address validator, owned by dialog so none outlives it.
 void guardEntry(QLineEdit* entry, QWidget* dialog);
 
+// The width entry needs to show "255.255.255.255" whole in its own font,
+// frame and margins.
+int wholeAddressWidth(QLineEdit* entry);
+
 // An empty or all-zero address gives the "Text cannot be empty" warning over
 // warningParent; a text that is no full dotted quad is dropped silently;
 // otherwise the set-IP command goes to the current address and text becomes
