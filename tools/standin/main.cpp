@@ -13,7 +13,9 @@
 //                                        that request (e.g. "reply a5 0a 00...")
 //   send <hex>                           send raw bytes to the last peer
 //   sendto <ip> <port> <hex>             send raw bytes to a given peer
-// Answers go back to the sender's address and port. Run it only inside a
+// Besides the main and stream boards it plays the second board: reads 0x24
+// (settings) and 0x6A (a URL entry) with any other address bytes are answered
+// with those bytes. Answers go back to the sender's address and port. Run it only inside a
 // network namespace of its own (tests/e2e/lib.sh does).
 #include "standin_switcher.h"
 

@@ -2,6 +2,7 @@
 
 #include "bytes.h"
 #include "discovery_answer.h"
+#include "his_replies.h"
 #include "model_tables.h"
 #include "switcher_data.h"
 
@@ -48,12 +49,12 @@ void StandinSwitcher::setReplyPayload(quint8 addrA, quint8 cmd, const QByteArray
     m_payloads.insert(key(addrA, cmd), payload);
 }
 
-QByteArray StandinSwitcher::frame(quint8 addrA, quint8 cmd, const QByteArray &payload) const
+QByteArray StandinSwitcher::frame(quint8 addrA, quint8 cmd, const QByteArray &payload, quint8 addrB) const
 {
     const int len = MCU_UDP_FRAME::HEADER_LEN + payload.size() + MCU_UDP_FRAME::TRAILER_LEN;
     QByteArray out(len, '\0');
     auto *p = reinterpret_cast<unsigned char *>(out.data());
-    SWITCHER_DATA::writeFrameHeader(p, quint16(len), addrA, MCU_UDP_FRAME::ADDR_B, MCU_UDP_FRAME::FLAG, cmd);
+    SWITCHER_DATA::writeFrameHeader(p, quint16(len), addrA, addrB, MCU_UDP_FRAME::FLAG, cmd);
     p[kDeviceTypeOffset] = m_type;
     std::copy(payload.cbegin(), payload.cend(), out.begin() + MCU_UDP_FRAME::HEADER_LEN);
     SWITCHER_DATA::sealFrame(p, quint16(len));
@@ -87,6 +88,30 @@ QByteArray StandinSwitcher::streamEntry(quint8 index) const
     return frame(MCU_UDP_FRAME::ADDR_STREAM, kCmdStreamRead, payload);
 }
 
+// The second board answers with its own address bytes, in the layout of the
+// frames the panel writes to it: its settings at 192.0.2.2 (the stand-in's
+// address in the README), and entry n named "Second<n>".
+QByteArray StandinSwitcher::secondBoardAnswer(quint8 addrA, quint8 addrB, quint8 cmd, quint8 index) const
+{
+    const auto it = m_payloads.constFind(key(addrA, cmd));
+    if (it != m_payloads.constEnd())
+        return frame(addrA, cmd, it.value(), addrB);
+    if (cmd == HisReplies::TYPE_SETTINGS) {
+        const SET_DEV_IP_DNS settings{{192, 0, 2, 2}, {255, 255, 255, 0}, {192, 0, 2, 1}, 0, {192, 0, 2, 1}};
+        return frame(addrA, cmd, QByteArray(reinterpret_cast<const char *>(&settings), int(sizeof settings)), addrB);
+    }
+    ST_RTMP_URL entry{};
+    entry.index = index;
+    const QByteArray name = "Second" + QByteArray::number(index);
+    const QByteArray url = "rtmp://192.0.2.201/second/" + QByteArray::number(index);
+    entry.name_len = quint8(name.size());
+    std::copy(name.cbegin(), name.cend(), entry.name);
+    std::copy(url.cbegin(), url.cend(), entry.rtmp_url);
+    QByteArray payload(reinterpret_cast<const char *>(&entry), int(sizeof entry));
+    putLeU16(reinterpret_cast<unsigned char *>(payload.data()) + offsetof(ST_RTMP_URL, url_len), quint16(url.size()));
+    return frame(addrA, cmd, payload, addrB);
+}
+
 QByteArray StandinSwitcher::answer(const QByteArray &request) const
 {
     if (m_silent || request.size() < MCU_UDP_FRAME::MIN_LEN)
@@ -100,6 +125,10 @@ QByteArray StandinSwitcher::answer(const QByteArray &request) const
         return discoveryAnswer();
     if (addrA == MCU_UDP_FRAME::ADDR_STREAM && cmd == kCmdStreamRead)
         return streamEntry(byteAt(request, MCU_UDP_FRAME::OFF_DATA));
+    // The reads of the second board, whatever address bytes it was given.
+    if (cmd == HisReplies::TYPE_SETTINGS || cmd == HisReplies::TYPE_URL_ENTRY)
+        return secondBoardAnswer(addrA, byteAt(request, MCU_UDP_FRAME::OFF_ADDR_B), cmd,
+                                 byteAt(request, MCU_UDP_FRAME::OFF_DATA));
     const auto it = m_payloads.constFind(key(addrA, cmd));
     if (it == m_payloads.constEnd())
         return QByteArray();

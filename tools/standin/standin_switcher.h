@@ -1,5 +1,7 @@
 #pragma once
 
+#include "switcher_data.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QObject>
@@ -37,7 +39,8 @@ public:
 
     // A frame in the switcher's layout: header, byte 14 the device type,
     // payload from byte 17, checksum, end byte.
-    QByteArray frame(quint8 addrA, quint8 cmd, const QByteArray &payload) const;
+    QByteArray frame(quint8 addrA, quint8 cmd, const QByteArray &payload,
+                     quint8 addrB = MCU_UDP_FRAME::ADDR_B) const;
 
     static QByteArray fromHex(const QString &text, bool *ok = nullptr);
 
@@ -49,6 +52,7 @@ signals:
 private:
     QByteArray discoveryAnswer() const;
     QByteArray streamEntry(quint8 index) const;
+    QByteArray secondBoardAnswer(quint8 addrA, quint8 addrB, quint8 cmd, quint8 index) const;
 
     quint8 m_type = 0x28;
     QByteArray m_name = "Zv-Solvenzari-Vy";
