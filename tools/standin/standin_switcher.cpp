@@ -25,6 +25,21 @@ quint16 key(quint8 addrA, quint8 cmd)
     return quint16(addrA << 8 | cmd);
 }
 
+// A stream entry from byte 17 on, as both boards send it: status byte, index,
+// name length and field, URL length (low byte first on the wire, whatever the
+// host order) and field.
+QByteArray entryPayload(quint8 index, const QByteArray &name, const QByteArray &url)
+{
+    ST_RTMP_URL entry{};
+    entry.index = index;
+    entry.name_len = quint8(name.size());
+    std::copy(name.cbegin(), name.cend(), entry.name);
+    std::copy(url.cbegin(), url.cend(), entry.rtmp_url);
+    QByteArray payload(reinterpret_cast<const char *>(&entry), int(sizeof entry));
+    putLeU16(reinterpret_cast<unsigned char *>(payload.data()) + offsetof(ST_RTMP_URL, url_len), quint16(url.size()));
+    return payload;
+}
+
 } // namespace
 
 StandinSwitcher::StandinSwitcher(QObject *parent)
@@ -72,20 +87,8 @@ QByteArray StandinSwitcher::streamEntry(quint8 index) const
     if (it != m_payloads.constEnd())
         return frame(MCU_UDP_FRAME::ADDR_STREAM, kCmdStreamRead, it.value());
 
-    rtmp_settings entry{};
-    entry.index = index;
-    const QByteArray name = "Slot" + QByteArray::number(index);
-    const QByteArray url = "rtmp://192.0.2.200/live/" + QByteArray::number(index);
-    entry.name_len = quint8(name.size());
-    std::copy(name.cbegin(), name.cend(), entry.name);
-    entry.url_len = quint16(url.size());
-    std::copy(url.cbegin(), url.cend(), entry.rtmp_url);
-    QByteArray payload(1, '\0');
-    payload += QByteArray(reinterpret_cast<const char *>(&entry), int(sizeof entry));
-    // The length sits low byte first on the wire, whatever the host order.
-    const int lenAt = 1 + int(offsetof(rtmp_settings, url_len));
-    putLeU16(reinterpret_cast<unsigned char *>(payload.data()) + lenAt, quint16(url.size()));
-    return frame(MCU_UDP_FRAME::ADDR_STREAM, kCmdStreamRead, payload);
+    const QByteArray n = QByteArray::number(index);
+    return frame(MCU_UDP_FRAME::ADDR_STREAM, kCmdStreamRead, entryPayload(index, "Slot" + n, "rtmp://192.0.2.200/live/" + n));
 }
 
 // The second board answers with its own address bytes, in the layout of the
@@ -100,16 +103,8 @@ QByteArray StandinSwitcher::secondBoardAnswer(quint8 addrA, quint8 addrB, quint8
         const SET_DEV_IP_DNS settings{{192, 0, 2, 2}, {255, 255, 255, 0}, {192, 0, 2, 1}, 0, {192, 0, 2, 1}};
         return frame(addrA, cmd, QByteArray(reinterpret_cast<const char *>(&settings), int(sizeof settings)), addrB);
     }
-    ST_RTMP_URL entry{};
-    entry.index = index;
-    const QByteArray name = "Second" + QByteArray::number(index);
-    const QByteArray url = "rtmp://192.0.2.201/second/" + QByteArray::number(index);
-    entry.name_len = quint8(name.size());
-    std::copy(name.cbegin(), name.cend(), entry.name);
-    std::copy(url.cbegin(), url.cend(), entry.rtmp_url);
-    QByteArray payload(reinterpret_cast<const char *>(&entry), int(sizeof entry));
-    putLeU16(reinterpret_cast<unsigned char *>(payload.data()) + offsetof(ST_RTMP_URL, url_len), quint16(url.size()));
-    return frame(addrA, cmd, payload, addrB);
+    const QByteArray n = QByteArray::number(index);
+    return frame(addrA, cmd, entryPayload(index, "Second" + n, "rtmp://192.0.2.201/second/" + n), addrB);
 }
 
 QByteArray StandinSwitcher::answer(const QByteArray &request) const
