@@ -45,12 +45,18 @@ void copyAddress(unsigned char* to, const QByteArray& from)
 }
 
 // Unset or wildcard targets would land on our own port 7000 (Linux delivers 0.0.0.0 locally).
-QHostAddress sendableAddress(const QString& text)
+QHostAddress sendableAddress(const QHostAddress& addr)
 {
-    QHostAddress addr(text);
     if (addr.isNull() || addr == QHostAddress::AnyIPv4 || addr == QHostAddress::AnyIPv6 || addr == QHostAddress::Any)
         return QHostAddress();
     return addr;
+}
+
+// Where a set-IP command moves a board: the four address bytes it carries, first byte first.
+// Not the operator's text: QHostAddress reads "010" as octal 8 and "08" as no address at all.
+QHostAddress addressIn(const unsigned char (&ip)[4])
+{
+    return QHostAddress(quint32(ip[0]) << 24 | quint32(ip[1]) << 16 | quint32(ip[2]) << 8 | ip[3]);
 }
 
 // label "a5 6c ..." - the same text a debug stream writes for a label and a byte array, built in one
@@ -82,35 +88,35 @@ void Druvela_workdata::initUdp()
 
 // ---- targets ----
 
-void Druvela_workdata::setDevIp(const QString& ip)
+void Druvela_workdata::setDevIp(const QString& ip, const QHostAddress& to)
 {
     m_devIP = ip;
-    m_devAddr = sendableAddress(ip);
+    m_devAddr = sendableAddress(to);
 }
 
-void Druvela_workdata::setHisIp(const QString& ip)
+void Druvela_workdata::setHisIp(const QString& ip, const QHostAddress& to)
 {
     m_hisIP = ip;
-    m_hisAddr = sendableAddress(ip);
+    m_hisAddr = sendableAddress(to);
 }
 
 void Druvela_workdata::get_DevTypeID(QString ip, unsigned char a, unsigned char b)
 {
-    setDevIp(ip);
+    setDevIp(ip, QHostAddress(ip));
     m_devA = a;
     m_devB = b;
 }
 
 void Druvela_workdata::get_HISTypeID(QString ip, unsigned char a, unsigned char b)
 {
-    setHisIp(ip);
+    setHisIp(ip, QHostAddress(ip));
     m_hisA = a;
     m_hisB = b;
 }
 
 void Druvela_workdata::get_HIS_INFO(QString ip, QString subnet, QString gateway, QString dns)
 {
-    setHisIp(ip);
+    setHisIp(ip, QHostAddress(ip));
     m_hisSubnet = subnet;
     m_hisGateway = gateway;
     m_hisDNS = dns;
@@ -490,7 +496,7 @@ void Druvela_workdata::SendCMD_SetIP(QByteArray const& ip, QByteArray const& sub
     if (len == 0)
         return;
     sendFrame(Board::Main, "Set IP 无DNS senbuf的数据", buf, len);
-    setDevIp(newIp);
+    setDevIp(newIp, addressIn(m_devIpRec.ip));
 }
 
 void Druvela_workdata::SendCMD_SetIP(QByteArray const& ip, QByteArray const& subnet, QByteArray const& gateway,
@@ -509,7 +515,7 @@ void Druvela_workdata::SendCMD_SetIP(QByteArray const& ip, QByteArray const& sub
     if (len == 0)
         return;
     sendFrame(Board::Main, "Set IP 有DNS senbuf的数据", buf, len);
-    setDevIp(newIp);
+    setDevIp(newIp, addressIn(m_devIpDnsRec.ip));
 }
 
 void Druvela_workdata::SendCMD_SetIP(QByteArray const& ip, QString newIp)
@@ -523,7 +529,7 @@ void Druvela_workdata::SendCMD_SetIP(QByteArray const& ip, QString newIp)
     if (len == 0)
         return;
     sendFrame(Board::Main, "SetHis_IP senbuf的数据", buf, len);
-    setDevIp(newIp);
+    setDevIp(newIp, addressIn(m_devIpRec.ip));
 }
 
 void Druvela_workdata::SendCMD_Set_HIS_IP(QByteArray const& ip, QByteArray const& subnet, QByteArray const& gateway,
@@ -540,7 +546,7 @@ void Druvela_workdata::SendCMD_Set_HIS_IP(QByteArray const& ip, QByteArray const
     if (len == 0)
         return;
     sendFrame(Board::His, "设置设备上His板IP、网关、掩码、senbuf的数据", buf, len);
-    setHisIp(texts.at(0));
+    setHisIp(texts.at(0), addressIn(m_hisIpRec.ip));
     m_hisSubnet = texts.at(1);
     m_hisGateway = texts.at(2);
 }

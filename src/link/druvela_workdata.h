@@ -136,7 +136,8 @@ public:
     void SendCMDREC(int state);
     void SendCMDPAUSE();
 
-    // Network settings. The SetIP variants and the His setters retarget after their own frame.
+    // Network settings. The SetIP variants and the His setters retarget after their own frame: to the
+    // address bytes the frame carries, while on_DevIP / on_HIS_IP keep the text as given.
     void SendCMD_SetIP(QByteArray const& ip, QByteArray const& subnet, QByteArray const& gateway,
                        unsigned char static_dynamic, QString newIp);
     void SendCMD_SetIP(QByteArray const& ip, QByteArray const& subnet, QByteArray const& gateway,
@@ -195,8 +196,9 @@ private:
     // Logs a built frame and sends it to the board's address.
     void sendFrame(Board board, const char* label, const unsigned char* frame, int len,
                    LogStyle style = LogStyle::OneLine);
-    void setDevIp(const QString& ip);
-    void setHisIp(const QString& ip);
+    // ip is the text the owners read back; to is where the board's commands go from now on.
+    void setDevIp(const QString& ip, const QHostAddress& to);
+    void setHisIp(const QString& ip, const QHostAddress& to);
 
     QString m_devIP;
     unsigned char m_devA = 0;
@@ -213,7 +215,8 @@ private:
     rtmp_settings m_streamRec{};
     SET_DEV_IP_DNS m_devIpDnsRec{};
 
-    // Parsed forms of the two target texts; null when the text names no host we may send to.
+    // Where the two targets' commands go: the parsed target text, or after a set-IP command the
+    // address bytes it carried; null when that names no host we may send to.
     QHostAddress m_devAddr;
     QHostAddress m_hisAddr;
 };

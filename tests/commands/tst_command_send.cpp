@@ -91,6 +91,8 @@ private slots:
     void catalogue_data();
     void catalogue();
     void retargeting();
+    void setIpMovesToTheBytesItSends_data();
+    void setIpMovesToTheBytesItSends();
     void unsetTargetLogsButSendsNothing_data();
     void unsetTargetLogsButSendsNothing();
     void hisBuilders();
@@ -359,6 +361,84 @@ void tst_command_send::retargeting()
     QCOMPARE(got.at(0).data, frameFor(Board::Main, 0x83, {}));
     QCOMPARE(got.at(1).data, frameFor(Board::Stream, 0x6A, bytes({0x02})));
     QCOMPARE(m_his.takeAll().at(0).data, frameFor(Board::His, 0x6A, bytes({0x02})));
+}
+
+enum class SetIp { Plain, WithDns, AddressOnly, His };
+Q_DECLARE_METATYPE(SetIp)
+
+void tst_command_send::setIpMovesToTheBytesItSends_data()
+{
+    QTest::addColumn<SetIp>("command");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("ip");
+    QTest::addColumn<QString>("next");
+    // The operator's text, the four bytes the callers read from it in decimal, and where the next
+    // command must go. Every first part is 127 to stay on loopback, so it has no room for a zero.
+    const struct { const char* typed; QByteArray ip; const char* next; } typed[] = {
+        {"127.000.000.010", bytes({127, 0, 0, 10}), "127.0.0.10"},
+        {"127.010.0.1", bytes({127, 10, 0, 1}), "127.10.0.1"},
+        {"127.0.010.1", bytes({127, 0, 10, 1}), "127.0.10.1"},
+        {"127.0.0.012", bytes({127, 0, 0, 12}), "127.0.0.12"},
+        {"127.0.0.08", bytes({127, 0, 0, 8}), "127.0.0.8"},
+        {"127.0.09.1", bytes({127, 0, 9, 1}), "127.0.9.1"},
+        {"127.0.0.11", bytes({127, 0, 0, 11}), "127.0.0.11"},
+    };
+    const struct { SetIp command; const char* name; } commands[] = {
+        {SetIp::Plain, "SetIP"}, {SetIp::WithDns, "SetIP+DNS"}, {SetIp::AddressOnly, "SetIP address only"}, {SetIp::His, "Set_HIS_IP"}};
+    for (const auto& c : commands)
+        for (const auto& t : typed)
+            QTest::addRow("%s %s", c.name, t.typed) << c.command << QString::fromLatin1(t.typed) << t.ip << QString::fromLatin1(t.next);
+}
+
+// The set-IP frame goes to the old address with the typed bytes; the next command goes to the
+// address those bytes name, however the text spelled them; the text itself is kept as typed.
+void tst_command_send::setIpMovesToTheBytesItSends()
+{
+    QFETCH(SetIp, command);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, ip);
+    QFETCH(QString, next);
+    UdpCapture moved(QHostAddress(next), 7000);
+    QVERIFY(moved.isBound());
+    const QByteArray mask = bytes({255, 0, 0, 0}), gw = bytes({127, 0, 0, 1}), dns = bytes({127, 0, 0, 53});
+    const bool his = command == SetIp::His;
+    QByteArray setIp, after;
+    {
+        LogCapture quiet;
+        switch (command) {
+        case SetIp::Plain:
+            m_dev.SendCMD_SetIP(ip, mask, gw, 0x00, typed);
+            setIp = frameFor(Board::Main, 0x05, ip + mask + gw + char(0), 0x00);
+            break;
+        case SetIp::WithDns:
+            m_dev.SendCMD_SetIP(ip, mask, gw, dns, 0x01, typed);
+            setIp = frameFor(Board::Main, 0x05, ip + mask + gw + char(1) + dns, 0x00);
+            break;
+        case SetIp::AddressOnly:
+            m_dev.SendCMD_SetIP(ip, typed);
+            setIp = frameFor(Board::Main, 0x05, ip + QByteArray(9, '\0'), 0x00);
+            break;
+        case SetIp::His:
+            m_dev.SendCMD_Set_HIS_IP(ip, mask, gw, {typed, QStringLiteral("255.0.0.0"), QStringLiteral("127.0.0.1")});
+            setIp = frameFor(Board::His, 0x05, ip + mask + gw + char(0));
+            break;
+        }
+        if (his) {
+            m_dev.SendCMD_Read_His_IP();
+            after = frameFor(Board::His, 0x24, QByteArray(13, '\0'));
+        } else {
+            m_dev.SendCMDHEART();
+            after = frameFor(Board::Main, 0x06, {});
+        }
+    }
+    UdpCapture& old = his ? m_his : m_main;
+    QVERIFY(old.waitForDatagram());
+    const QList<CapturedDatagram> first = old.takeAll();
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(first.at(0).data, setIp);
+    QVERIFY2(moved.waitForDatagram(), "the next command did not reach the address the set-IP command sent");
+    QCOMPARE(moved.takeAll().at(0).data, after);
+    QCOMPARE(his ? m_dev.on_HIS_IP() : m_dev.on_DevIP(), typed);
 }
 
 void tst_command_send::unsetTargetLogsButSendsNothing_data()
