@@ -1,7 +1,7 @@
 // The Halvani panel's PIP and POP settings boxes and its set-IP dialog against
-// a loopback switcher at 127.0.0.2 (a free address at 127.0.0.4 to move it to):
-// the frames each change sends, in order, and the warnings, answered from a
-// timer by the box watcher.
+// a loopback switcher at 127.0.0.2 (free addresses at 127.0.0.4 and 127.0.0.10
+// to move it to): the frames each change sends, in order, and the warnings,
+// answered from a timer by the box watcher.
 
 #include "druvela_workdata.h"
 #include "face_pictures.h"
@@ -21,6 +21,7 @@
 #include <QSpinBox>
 
 #include <memory>
+#include <utility>
 
 Q_DECLARE_METATYPE(QList<QByteArray>)
 
@@ -28,6 +29,7 @@ namespace {
 
 const QString kMain = QStringLiteral("127.0.0.2");
 const QString kFree = QStringLiteral("127.0.0.4");
+const QString kTen = QStringLiteral("127.0.0.10");
 
 QByteArray word(unsigned char cmd, int v)
 {
@@ -65,6 +67,7 @@ class TestHalvaniPipPop : public QObject
 private:
     SwitcherWire* m_wire = nullptr;
     UdpCapture* m_free = nullptr;
+    UdpCapture* m_ten = nullptr;
     Druvela_workdata* m_ws = nullptr;
     std::unique_ptr<PIP> m_pip;
     std::unique_ptr<POP> m_pop;
@@ -104,8 +107,10 @@ private:
         while (t.elapsed() < 5000) {
             if (!m_wire->commands().isEmpty())
                 return kMain;
-            if (m_free->count() > 0)
-                return m_free->takeAll().first().data == panelCommand(0x83) ? kFree : QString();
+            for (const auto& [capture, address] : {std::make_pair(m_free, kFree), std::make_pair(m_ten, kTen)}) {
+                if (capture->count() > 0)
+                    return capture->takeAll().first().data == panelCommand(0x83) ? address : QString();
+            }
             QTest::qWait(20);
         }
         return QString();
@@ -117,7 +122,8 @@ private slots:
         zvInitResources();
         m_wire = new SwitcherWire;
         m_free = new UdpCapture(QHostAddress(kFree), 7000);
-        QVERIFY(m_wire->isBound() && m_free->isBound());
+        m_ten = new UdpCapture(QHostAddress(kTen), 7000);
+        QVERIFY(m_wire->isBound() && m_free->isBound() && m_ten->isBound());
     }
     void init()
     {
@@ -129,6 +135,7 @@ private slots:
         m_answer = QMessageBox::Yes;
         m_wire->commands();
         m_free->takeAll();
+        m_ten->takeAll();
     }
     void cleanup()
     {
@@ -139,6 +146,7 @@ private slots:
     }
     void cleanupTestCase()
     {
+        delete m_ten;
         delete m_free;
         delete m_wire;
     }
@@ -337,20 +345,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("warns");
         QTest::addColumn<QByteArray>("frame");
-        QTest::addRow("empty") << "" << true << QByteArray();
-        QTest::addRow("0.0.0.0") << "0.0.0.0" << true << QByteArray();
-        QTest::addRow("000.0.0.0") << "000.0.0.0" << true << QByteArray();
-        QTest::addRow("0.00.000.0") << "0.00.000.0" << true << QByteArray();
-        QTest::addRow("three parts") << "10.0.0" << false << QByteArray();
-        QTest::addRow("trailing dot") << "10.0.0." << false << QByteArray();
-        QTest::addRow("part above 255") << "10.0.0.256" << false << QByteArray();
-        QTest::addRow("full address") << kFree << false << setIpFrame({127, 0, 0, 4});
+        QTest::addColumn<QString>("target");  // where the panel's next command goes
+        QTest::addRow("empty") << "" << true << QByteArray() << kMain;
+        QTest::addRow("0.0.0.0") << "0.0.0.0" << true << QByteArray() << kMain;
+        QTest::addRow("000.0.0.0") << "000.0.0.0" << true << QByteArray() << kMain;
+        QTest::addRow("0.00.000.0") << "0.00.000.0" << true << QByteArray() << kMain;
+        QTest::addRow("three parts") << "10.0.0" << false << QByteArray() << kMain;
+        QTest::addRow("trailing dot") << "10.0.0." << false << QByteArray() << kMain;
+        QTest::addRow("part above 255") << "10.0.0.256" << false << QByteArray() << kMain;
+        QTest::addRow("full address") << kFree << false << setIpFrame({127, 0, 0, 4}) << kFree;
+        // Read as octal the text would be 127.0.0.8.
+        QTest::addRow("leading zeros") << "127.000.000.010" << false << setIpFrame({127, 0, 0, 10}) << kTen;
     }
     void ipDialogOk()
     {
         QFETCH(QString, text);
         QFETCH(bool, warns);
         QFETCH(QByteArray, frame);
+        QFETCH(QString, target);
         QWidget panel;
         auto* dialog = new IPDialog(&panel, m_ws);
         QTimer boxes;
@@ -367,10 +379,13 @@ private slots:
         else
             QCOMPARE(m_wire->nextCommand(), frame);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(mainTarget(), frame.isEmpty() ? kMain : kFree);
+        QCOMPARE(mainTarget(), target);
         w<QPushButton>(dialog, "btn_close")->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        // The next dialog shows the address as it was typed.
+        IPDialog next(&panel, m_ws);
+        QCOMPARE(w<QLineEdit>(&next, "lineIP")->text(), frame.isEmpty() ? kMain : text);
     }
 
     // Centred on the desktop, 270 x 90, wherever the panel stands.

@@ -1,9 +1,9 @@
 // The first-generation bottom bar and its SET dialog: the switcher's main
-// board at 127.0.0.2, the second (His) board at 127.0.0.3, a free address at
-// 127.0.0.4 to move either to. Frames are written out here by hand; the modal
-// dialog is driven from a timer, its warnings answered by the box watcher.
-// The dialog's place is checked against screens of other sizes by measuring
-// the open dialog's controls where the placement puts them.
+// board at 127.0.0.2, the second (His) board at 127.0.0.3, free addresses at
+// 127.0.0.4 and 127.0.0.10 to move either to. Frames are written out here by
+// hand; the modal dialog is driven from a timer, its warnings answered by the
+// box watcher. The dialog's place is checked against screens of other sizes by
+// measuring the open dialog's controls where the placement puts them.
 
 #include "druvela_workdata.h"
 #include "face_pictures.h"
@@ -31,6 +31,9 @@ namespace {
 const QString kMain = QStringLiteral("127.0.0.2");
 const QString kHis = QStringLiteral("127.0.0.3");
 const QString kFree = QStringLiteral("127.0.0.4");
+const QString kTen = QStringLiteral("127.0.0.10");
+// kTen as an operator may type it; read as octal it would be 127.0.0.8.
+const QString kTenZeros = QStringLiteral("127.000.000.010");
 
 QByteArray bytes(std::initializer_list<int> values)
 {
@@ -114,6 +117,7 @@ private:
     SwitcherWire* m_wire = nullptr;
     UdpCapture* m_his = nullptr;
     UdpCapture* m_free = nullptr;
+    UdpCapture* m_ten = nullptr;
     Druvela_workdata* m_ws = nullptr;
     QPointer<Plane_Botton> m_bar;
     QStringList m_boxTexts;
@@ -163,7 +167,8 @@ private:
                 data = main.first();
                 return kMain;
             }
-            for (const auto& [capture, address] : {std::make_pair(m_his, kHis), std::make_pair(m_free, kFree)}) {
+            for (const auto& [capture, address] :
+                 {std::make_pair(m_his, kHis), std::make_pair(m_free, kFree), std::make_pair(m_ten, kTen)}) {
                 const QList<CapturedDatagram> got = capture->takeAll();
                 if (!got.isEmpty()) {
                     data = got.first().data;
@@ -255,7 +260,8 @@ private slots:
         m_wire = new SwitcherWire;
         m_his = new UdpCapture(QHostAddress(kHis), 7000);
         m_free = new UdpCapture(QHostAddress(kFree), 7000);
-        QVERIFY(m_wire->isBound() && m_his->isBound() && m_free->isBound());
+        m_ten = new UdpCapture(QHostAddress(kTen), 7000);
+        QVERIFY(m_wire->isBound() && m_his->isBound() && m_free->isBound() && m_ten->isBound());
     }
     void init()
     {
@@ -269,6 +275,7 @@ private slots:
         m_wire->commands();
         m_his->takeAll();
         m_free->takeAll();
+        m_ten->takeAll();
     }
     void cleanup()
     {
@@ -278,6 +285,7 @@ private slots:
     }
     void cleanupTestCase()
     {
+        delete m_ten;
         delete m_free;
         delete m_his;
         delete m_wire;
@@ -425,20 +433,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("warns");
         QTest::addColumn<QByteArray>("frame");
-        QTest::addRow("empty") << "" << true << QByteArray();
-        QTest::addRow("three parts") << "127.0.0" << false << QByteArray();
-        QTest::addRow("trailing dot") << "127.0.0." << false << QByteArray();
-        QTest::addRow("part above 255") << "127.0.0.256" << false << QByteArray();
-        QTest::addRow("five parts") << "127.0.0.4.1" << false << QByteArray();
-        QTest::addRow("0.0.0.0") << "0.0.0.0" << true << QByteArray();
-        QTest::addRow("000.0.0.0") << "000.0.0.0" << true << QByteArray();
-        QTest::addRow("full address") << kFree << false << setIpFrame({127, 0, 0, 4});
+        QTest::addColumn<QString>("target");  // where the panel's next command goes
+        QTest::addRow("empty") << "" << true << QByteArray() << kMain;
+        QTest::addRow("three parts") << "127.0.0" << false << QByteArray() << kMain;
+        QTest::addRow("trailing dot") << "127.0.0." << false << QByteArray() << kMain;
+        QTest::addRow("part above 255") << "127.0.0.256" << false << QByteArray() << kMain;
+        QTest::addRow("five parts") << "127.0.0.4.1" << false << QByteArray() << kMain;
+        QTest::addRow("0.0.0.0") << "0.0.0.0" << true << QByteArray() << kMain;
+        QTest::addRow("000.0.0.0") << "000.0.0.0" << true << QByteArray() << kMain;
+        QTest::addRow("full address") << kFree << false << setIpFrame({127, 0, 0, 4}) << kFree;
+        QTest::addRow("leading zeros") << kTenZeros << false << setIpFrame({127, 0, 0, 10}) << kTen;
     }
     void setIp()
     {
         QFETCH(QString, text);
         QFETCH(bool, warns);
         QFETCH(QByteArray, frame);
+        QFETCH(QString, target);
         withDialog([&](QDialog* d) {
             in<QLineEdit>(d, "lineIP")->setText(text);
             in<QPushButton>(d, "btn_setIP")->click();
@@ -451,10 +462,11 @@ private slots:
             QVERIFY(d->isVisible());
             QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), text);
         });
-        const QString now = frame.isEmpty() ? kMain : kFree;
-        QCOMPARE(m_ws->on_DevIP(), now);
-        QCOMPARE(mainTarget(), now);
-        withDialog([&](QDialog* d) { QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), now); });
+        // The dialog shows the address again as it was typed.
+        const QString shown = frame.isEmpty() ? kMain : text;
+        QCOMPARE(m_ws->on_DevIP(), shown);
+        QCOMPARE(mainTarget(), target);
+        withDialog([&](QDialog* d) { QCOMPARE(in<QLineEdit>(d, "lineIP")->text(), shown); });
         QVERIFY(m_his->count() == 0);
     }
 
@@ -472,18 +484,21 @@ private slots:
         QTest::addColumn<QString>("subnet");
         QTest::addColumn<QString>("gateway");
         QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("target");  // where the next His-board command goes, when sent
         const QByteArray none;
         QTest::addRow("full") << kFree << "255.255.255.0" << "127.0.0.1"
-                              << bytes({127, 0, 0, 4, 255, 255, 255, 0, 127, 0, 0, 1, 0});
+                              << bytes({127, 0, 0, 4, 255, 255, 255, 0, 127, 0, 0, 1, 0}) << kFree;
+        QTest::addRow("ip with leading zeros") << kTenZeros << "255.255.255.0" << "127.0.0.1"
+                                               << bytes({127, 0, 0, 10, 255, 255, 255, 0, 127, 0, 0, 1, 0}) << kTen;
         QTest::addRow("zero gateway") << kFree << "255.0.0.0" << "0.0.0.0"
-                                      << bytes({127, 0, 0, 4, 255, 0, 0, 0, 0, 0, 0, 0, 0});
-        QTest::addRow("gateway empty") << kFree << "255.255.255.0" << "" << none;
-        QTest::addRow("ip empty") << "" << "255.255.255.0" << "127.0.0.1" << none;
-        QTest::addRow("ip 0.0.0.0") << "0.0.0.0" << "255.255.255.0" << "127.0.0.1" << none;
-        QTest::addRow("ip 000.0.0.0") << "000.0.0.0" << "255.255.255.0" << "127.0.0.1" << none;
-        QTest::addRow("subnet three parts") << kFree << "255.255.255" << "127.0.0.1" << none;
-        QTest::addRow("ip trailing dot") << "127.0.0." << "255.255.255.0" << "127.0.0.1" << none;
-        QTest::addRow("gateway above 255") << kFree << "255.255.255.0" << "127.0.0.300" << none;
+                                      << bytes({127, 0, 0, 4, 255, 0, 0, 0, 0, 0, 0, 0, 0}) << kFree;
+        QTest::addRow("gateway empty") << kFree << "255.255.255.0" << "" << none << kHis;
+        QTest::addRow("ip empty") << "" << "255.255.255.0" << "127.0.0.1" << none << kHis;
+        QTest::addRow("ip 0.0.0.0") << "0.0.0.0" << "255.255.255.0" << "127.0.0.1" << none << kHis;
+        QTest::addRow("ip 000.0.0.0") << "000.0.0.0" << "255.255.255.0" << "127.0.0.1" << none << kHis;
+        QTest::addRow("subnet three parts") << kFree << "255.255.255" << "127.0.0.1" << none << kHis;
+        QTest::addRow("ip trailing dot") << "127.0.0." << "255.255.255.0" << "127.0.0.1" << none << kHis;
+        QTest::addRow("gateway above 255") << kFree << "255.255.255.0" << "127.0.0.300" << none << kHis;
     }
     void setHisIp()
     {
@@ -491,6 +506,7 @@ private slots:
         QFETCH(QString, subnet);
         QFETCH(QString, gateway);
         QFETCH(QByteArray, record);
+        QFETCH(QString, target);
         withDialog([&](QDialog* d) {
             in<QLineEdit>(d, "lineHisIP")->setText(ip);
             in<QLineEdit>(d, "lineHisSubnet")->setText(subnet);
@@ -506,8 +522,9 @@ private slots:
         QVERIFY(m_boxTexts.isEmpty());
         QVERIFY(m_wire->nothingSent());
         const bool sent = !record.isEmpty();
-        QCOMPARE(m_ws->on_HIS_IP(), sent ? kFree : kHis);
-        QCOMPARE(hisTarget(), sent ? kFree : kHis);
+        // Kept as typed; the board moves to the address bytes the command carried.
+        QCOMPARE(m_ws->on_HIS_IP(), sent ? ip : kHis);
+        QCOMPARE(hisTarget(), target);
         if (sent) {
             withDialog([&](QDialog* d) {
                 QCOMPARE(in<QLineEdit>(d, "lineHisIP")->text(), ip);

@@ -130,13 +130,22 @@ private slots:
         QTest::addColumn<quint32>("devType");
         QTest::addColumn<bool>("makeStatic");
         QTest::addColumn<QString>("dns");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("moved");  // where the next command goes
         QTest::addColumn<QString>("sent");
         // ip 127.0.0.3, mask 255.255.255.0, gateway 127.0.0.1, mode, [dns]
         const QString head = QStringLiteral("05 7f 00 00 03 ff ff ff 00 7f 00 00 01 ");
-        QTest::newRow("4K, static, no DNS field") << 0x69u << true << QString() << head + "00";
-        QTest::newRow("4K, dynamic") << 0x69u << false << QString() << head + "01";
-        QTest::newRow("Vy, empty DNS takes 8.8.8.8") << 0x28u << true << QString() << head + "00 08 08 08 08";
-        QTest::newRow("Vy, DNS given") << 0x28u << true << QStringLiteral("1.1.1.1") << head + "00 01 01 01 01";
+        const QString three = QStringLiteral("127.0.0.3");
+        QTest::newRow("4K, static, no DNS field") << 0x69u << true << QString() << three << three << head + "00";
+        QTest::newRow("4K, dynamic") << 0x69u << false << QString() << three << three << head + "01";
+        QTest::newRow("Vy, empty DNS takes 8.8.8.8") << 0x28u << true << QString() << three << three << head + "00 08 08 08 08";
+        QTest::newRow("Vy, DNS given") << 0x28u << true << QStringLiteral("1.1.1.1") << three << three << head + "00 01 01 01 01";
+        // Leading zeros are decimal, as the frame carries them (read as octal: 127.0.0.8, 127.0.8.1).
+        const QString ten = QStringLiteral("127.0.0.10"), tenZeros = QStringLiteral("127.000.000.010");
+        QTest::newRow("4K, leading zeros") << 0x69u << true << QString() << tenZeros << ten
+                                           << "05 7f 00 00 0a ff ff ff 00 7f 00 00 01 00";
+        QTest::newRow("Vy, leading zeros") << 0x28u << true << QString() << "127.0.010.09" << "127.0.10.9"
+                                           << "05 7f 00 0a 09 ff ff ff 00 7f 00 00 01 00 08 08 08 08";
     }
 
     // The set-IP frame goes to the old address; the next command to the new one.
@@ -145,15 +154,17 @@ private slots:
         QFETCH(quint32, devType);
         QFETCH(bool, makeStatic);
         QFETCH(QString, dns);
+        QFETCH(QString, typed);
+        QFETCH(QString, moved);
         QFETCH(QString, sent);
         Bench bench(devType);
-        UdpCapture moved(QHostAddress(QStringLiteral("127.0.0.3")), 7000);
-        QVERIFY(moved.isBound());
+        UdpCapture movedTo(QHostAddress(moved), 7000);
+        QVERIFY(movedTo.isBound());
         QSignalSpy dnsSaves(&bench.window, &MainMenu::saveIP_DNS_Signals);
         if (makeStatic)
             bench.field<QComboBox>("comboBoxIPA")->setCurrentIndex(0);
         // With "Dynamic" the read-only fields are still sent; the text is set as the device would have it.
-        bench.field<QLineEdit>("lineIP")->setText(QStringLiteral("127.0.0.3"));
+        bench.field<QLineEdit>("lineIP")->setText(typed);
         if (!dns.isEmpty())
             bench.field<QLineEdit>("lineDNS")->setText(dns);
         QTest::mouseClick(bench.field<QPushButton>("btnSave"), Qt::LeftButton);
@@ -164,7 +175,7 @@ private slots:
         QCOMPARE(rig::body(got.first().data), sent);
         if (devType == 0x28) // the Vy editions save with a DNS
             QCOMPARE(dnsSaves.value(0).value(3).toString(), dns.isEmpty() ? QStringLiteral("8.8.8.8") : dns);
-        QCOMPARE(rig::sentBefore(moved, *bench.fun), Frames());
+        QCOMPARE(rig::sentBefore(movedTo, *bench.fun), Frames());
         QCOMPARE(bench.capture.count(), 0);
     }
 
