@@ -31,7 +31,7 @@ inline constexpr quint32 kIconStart[12] = {1, 12, 30, 39, 55, 64, 71, 78, 82, 88
 enum R : int {
     rPgm = 0, rPvw = 1, rMode = 2, rCh1On = 3, rCh1Level = 5, rCh2On = 6, rCh2Level = 8, rMasterOn = 9,
     rMasterLevel = 10, rKind = 11, rCur = 12, rGroup1 = 13, rFtb = 23, rPip = 24, rStill = 33, rRate = 34,
-    rCamMenu = 70, rCam = 71, rLineGain = 89, rMic = 91, rHdr = 92, rCh3On = 93, rCh3Source = 94, rCh3Level = 95,
+    rPop = 40, rLuma = 50, rChroma = 51, rPattern = 57, rCamMenu = 70, rCam = 71, rLineGain = 89, rMic = 91, rHdr = 92, rCh3On = 93, rCh3Source = 94, rCh3Level = 95,
     rSetPreset = 96, rClearPreset = 97, rGotoPreset = 98, rGroupSwitch = 99, rAux = 100, rAuxPvw = 101,
     rStorage = 102
 };

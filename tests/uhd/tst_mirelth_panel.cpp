@@ -11,7 +11,9 @@
 #include "family_panel_tests.h"
 #include "face_pictures.h"
 #include "main_menu.h"
+#include "key_page.h"
 #include "mirelth.h"
+#include "pattern_page.h"
 
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -263,6 +265,28 @@ private slots:
         QCOMPARE(styleOf(name.constData()), face(faceAfter.at(0).toLatin1(), QLatin1Char(':') + faceAfter.mid(2)));
         shift(false);
         fun()->set_FUNCTION_Style(0, 0, 0, 0, 0);
+    }
+
+    // The chroma key and the pattern keep a key each here: neither lights the other's.
+    void chromaAndPatternKeysStayApart_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QByteArray>("litKey");
+        QTest::newRow("chroma") << 4 << QByteArray("btn_key2");
+        QTest::newRow("pattern") << 5 << QByteArray("btn_key3");
+    }
+    void chromaAndPatternKeysStayApart()
+    {
+        QFETCH(int, id);
+        QFETCH(QByteArray, litKey);
+        m_panel->set_Function_Enable(uchar(id), false, false, false, true, true);
+        for (const char* n : {"btn_key2", "btn_key3"})
+            QVERIFY2(lit(n) == (litKey == n), n);
+        QCOMPARE(m_panel->chromaPage()->isVisible(), id == 4);
+        QCOMPARE(m_panel->patternPage()->isVisible(), id == 5);
+        fun()->set_FUNCTION_Style(0, 0, 0, 0, 0);
+        QVERIFY(!lit("btn_key2") && !lit("btn_key3"));
+        QVERIFY(m_device->nothingSent());
     }
 
     // A STILL key clicked after the device lit it goes out: the key and the dump share one state.

@@ -8,6 +8,7 @@
 #include "key_page.h"
 #include "pattern_page.h"
 #include "pip_page.h"
+#include "pop_page.h"
 #include "edition_frames.h"
 #include "family_panel_tests.h"
 #include "face_pictures.h"
@@ -37,6 +38,18 @@ const char* const kRecordingRow[] = {"btn_rec", "btnPlay_Pause", "btnPrv", "btnN
                                      "btnSSD_EXIT", "btnUSB_EXIT", "btn_pause", "btn_stream"};
 const char* const kTransitions[] = {"btn_mix", "btn_fade", "btnWipe", "btnInv",
                                     "btn_sfx1", "btn_sfx2", "btn_sfx3", "btn_sfx4"};
+
+// Counts the style changes of one widget: a face shown once is one change.
+struct StyleChangeCount : QObject {
+    int count = 0;
+    explicit StyleChangeCount(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::StyleChange)
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -394,17 +407,71 @@ private slots:
         QCOMPARE(QList<quint32>(std::begin(ICON_CURRENT_INDEX), std::end(ICON_CURRENT_INDEX)), before);
     }
 
-    // The pattern has no key of its own: it shows on KEY2.
+    // The pattern has no key of its own: it shows on KEY2, which the chroma key
+    // lights as well. Each function from the panel's setter, a click on its key
+    // or a dump over the wire, starting with another function on; "off" first
+    // turns it on the same way. The setter is given every other flag set, so
+    // only the function it names may light.
+    void patternShowsOnKey2_data()
+    {
+        QTest::addColumn<QString>("road");  // set, click, dump
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QByteArray>("litKey");  // empty: none
+        QTest::addColumn<int>("window");          // 1 PIP, 2 POP, 3 luma, 4 chroma, 5 pattern; 0 none
+        const char* const litBy[] = {"btn_pip", "btn_pop", "btn_key1", "btn_key2", "btn_key2"};
+        for (const char* road : {"set", "click", "dump"}) {
+            for (int id = 1; id <= 5; ++id) {
+                // No key sends the pattern.
+                if (id == 5 && qstrcmp(road, "click") == 0)
+                    continue;
+                QTest::addRow("%s %d on", road, id) << road << id << true << QByteArray(litBy[id - 1]) << id;
+                QTest::addRow("%s %d off", road, id) << road << id << false << QByteArray() << 0;
+            }
+        }
+    }
     void patternShowsOnKey2()
     {
-        m_panel->set_Function_Enable(1, true, false, false, false, false);
-        QVERIFY(lit("btn_pip") && m_panel->pipPage()->isVisible());
-        m_panel->set_Function_Enable(5, false, false, false, false, true);
-        QVERIFY(lit("btn_key2") && !lit("btn_pip") && !lit("btn_key1"));
-        QVERIFY(m_panel->patternPage()->isVisible() && !m_panel->pipPage()->isVisible());
-        QVERIFY(!m_panel->lumaPage()->isVisible() && !m_panel->chromaPage()->isVisible());
-        m_panel->set_Function_Enable(5, false, false, false, true, false);
-        QVERIFY(!lit("btn_key2") && !m_panel->patternPage()->isVisible());
+        QFETCH(QString, road);
+        QFETCH(int, id);
+        QFETCH(bool, on);
+        QFETCH(QByteArray, litKey);
+        QFETCH(int, window);
+        QWidget* const windows[5] = {m_panel->pipPage(), m_panel->popPage(), m_panel->lumaPage(),
+                                     m_panel->chromaPage(), m_panel->patternPage()};
+        const char* const keys[4] = {"btn_pip", "btn_pop", "btn_key1", "btn_key2"};
+        const uchar commands[4] = {0x86, 0xA7, 0x8B, 0x8C};
+        const int bytes[5] = {rPip, rPop, rLuma, rChroma, rPattern};
+        const int other = id == 1 ? 2 : 1;
+        fun()->set_FUNCTION_Style(other == 1, other == 2, 0, 0, 0);
+        QVERIFY(lit(keys[other - 1]) && windows[other - 1]->isVisible());
+
+        QSignalSpy reported(fun(), &onlyFun::set_Function_EnableSignals);
+        QScopedPointer<StyleChangeCount> key2Changes;
+        for (bool state : on ? QList<bool>{true} : QList<bool>{true, false}) {
+            // KEY2 takes its face once in the last step.
+            key2Changes.reset(new StyleChangeCount(key("btn_key2")));
+            if (road == QLatin1String("set")) {
+                bool flags[5] = {true, true, true, true, true};
+                flags[id - 1] = state;
+                m_panel->set_Function_Enable(uchar(id), flags[0], flags[1], flags[2], flags[3], flags[4]);
+            } else if (road == QLatin1String("click")) {
+                QTest::mouseClick(key(keys[id - 1]), Qt::LeftButton);
+                QCOMPARE(nextCommand(), command(commands[id - 1], {state}));
+            } else {
+                const int before = reported.count();
+                m_device->reply(dump({{bytes[id - 1], quint8(state)}}));
+                QTRY_COMPARE_WITH_TIMEOUT(reported.count(), before + 1, 10000);
+            }
+        }
+
+        QVERIFY(key2Changes->count <= 1);
+        for (const char* n : keys)
+            QVERIFY2(lit(n) == (litKey == n), n);
+        QCOMPARE(styleOf("btn_key2"), face('b', litKey == "btn_key2" ? ":/images/Druvela/green/switcher_key2_w.bmp"
+                                                                     : ":/images/Druvela/white/switcher_key2_w.bmp"));
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(windows[i]->isVisible() == (i + 1 == window), qPrintable(QString::number(i + 1)));
         QVERIFY(m_device->nothingSent());
     }
 

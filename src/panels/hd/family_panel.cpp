@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QSlider>
 
+#include <algorithm>
+
 using PanelFaces::FaceRule;
 
 namespace {
@@ -485,8 +487,12 @@ void FamilyPanel::resetFunctions(const FunctionKeys& keys) const { showFunction(
 void FamilyPanel::showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const
 {
     const int lit = idx >= 1 && idx <= 5 && on[size_t(idx - 1)] ? idx : 0;
-    for (size_t i = 0; i < keys.size(); ++i)
-        show(keys[i], int(i) + 1 == lit);
+    QWidget* const litKey = lit ? keys[size_t(lit - 1)] : nullptr;
+    // A key may stand for two functions (the pattern on Tavrine's KEY2): it is
+    // lit when either is, and shown once.
+    for (auto k = keys.begin(); k != keys.end(); ++k)
+        if (std::find(keys.begin(), k, *k) == k)
+            show(*k, *k == litKey);
     pages.showFunctionWindow(lit);
 }
 

@@ -167,7 +167,8 @@ public:
     using FunctionKeys = std::array<QWidget*, 5>;
     void resetFunctions(const FunctionKeys& keys) const;
     // Key idx (1..5) lit and its window open when its own flag is set, every
-    // other key unlit and window closed; other idx: all unlit and closed.
+    // other key unlit and window closed; other idx: all unlit and closed. A
+    // key given for two functions is lit by either and shown once.
     void showFunction(const FunctionKeys& keys, int idx, const std::array<bool, 5>& on) const;
 
     // Where a state dump goes: the controller and every settings window the

@@ -48,6 +48,7 @@ class KEY_PAGE;
 class MainMenu;
 class PATTERN_PAGE;
 class PIP_PAGE;
+class POP_PAGE;
 class QButtonGroup;
 class QSlider;
 
@@ -174,6 +175,7 @@ public:
     AUDIO_PAGE* audioPage() const { return m_kit.pages.audio; }
     CAM_PAGE* camPage() const { return m_kit.pages.cam; }
     PIP_PAGE* pipPage() const { return m_kit.pages.pip; }
+    POP_PAGE* popPage() const { return m_kit.pages.pop; }
     KEY_PAGE* lumaPage() const { return m_kit.pages.luma; }
     KEY_PAGE* chromaPage() const { return m_kit.pages.chroma; }
     PATTERN_PAGE* patternPage() const { return m_kit.pages.pattern; }
