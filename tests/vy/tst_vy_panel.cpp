@@ -7,6 +7,7 @@
 #include "main_menu.h"
 #include "onlyfun.h"
 #include "oriskan_new.h"
+#include "pip_page.h"
 #include "panel_rig.h"
 #include "window_placement.h"
 #include "widget_events.h"
@@ -19,8 +20,12 @@
 #include <vector>
 
 using Bytes = QMap<int, quint8>;
+Q_DECLARE_METATYPE(Bytes)
 
 namespace {
+
+// Record bytes of the functions and of F7's key mode.
+enum Record : int { rPip = 24, rPop = 40, rLuma = 50, rChroma = 51, rPattern = 57, rF7Mode = 115 };
 
 QString vyFace(const char* set, const char* file)
 {
@@ -42,9 +47,10 @@ class TestVyPanel : public QObject
     Q_OBJECT
 
 private:
-    // Those about a first dump or the panel's end get a panel of their own.
+    // Those about a first dump, the panel's end or which pages are open get a panel of their own.
     PanelFixture<Oriskan_NEW> m_rig{
-        {"firstWholeDumpAppliesEverything", "closingDuringAFlash", "panelEnds", "streamSlotFromTheDump"}};
+        {"firstWholeDumpAppliesEverything", "closingDuringAFlash", "panelEnds", "streamSlotFromTheDump",
+         "keyPageStaysThroughFunctionReports", "pipKeepsToItsOwnPage"}};
     SwitcherWire* m_wire = nullptr;
     QPointer<Oriskan_NEW>& m_panel = m_rig.panel;
 
@@ -55,6 +61,20 @@ private:
     bool nothingSent() { return m_wire->nothingSent(); }
     // Straight through the controller's relay, the road every dump takes.
     void applyDump(const QByteArray& dump) { emit m_panel->controller()->getDateSignals(dump); }
+    // Over the wire; true once the panel has it.
+    bool deliverDump(const Bytes& record)
+    {
+        QSignalSpy applied(m_panel->controller(), &onlyFun::getDateSignals);
+        m_wire->reply(EditionFrames::stateDump(record));
+        return applied.wait(10000) || !applied.isEmpty();
+    }
+    // PIP lit with its page open, or unlit with it closed.
+    bool pipShows(bool on) const
+    {
+        const QString pip = QStringLiteral("QPushButton{border-image: url(:/images/Vy/%1/PIP.png)}");
+        return face("btn_pip") == pip.arg(QLatin1String(on ? "green" : "default"))
+               && m_panel->pipPage()->isVisible() == on;
+    }
     // The face a key shows a moment into its flash.
     QString faceDuringClick(const char* name, int ms = 100)
     {
@@ -206,6 +226,84 @@ private slots:
         QCOMPARE(nextCommand(), panelCommand(0x8C, {0}));
         QCOMPARE(face("btn_F7"), vyFace("default", "F7.png"));
         QVERIFY(!m_panel->chromaPage()->isVisible());
+    }
+
+    // F7 opens the luma page; the function reports that follow (the luma key
+    // confirmed, or any other function on or off) leave it to F7.
+    void keyPageStaysThroughFunctionReports_data()
+    {
+        QTest::addColumn<QList<Bytes>>("dumps");
+        QTest::addColumn<bool>("pipLit");
+        QTest::newRow("luma key reported on") << QList<Bytes>{{{rLuma, 1}}} << false;
+        QTest::newRow("PIP on") << QList<Bytes>{{{rPip, 1}}} << true;
+        QTest::newRow("POP on") << QList<Bytes>{{{rPop, 1}}} << false;
+        QTest::newRow("chroma key on") << QList<Bytes>{{{rLuma, 1}, {rChroma, 1}}} << false;
+        QTest::newRow("pattern on") << QList<Bytes>{{{rLuma, 1}, {rPattern, 1}}} << false;
+        QTest::newRow("all on, then all off")
+            << QList<Bytes>{{{rPip, 1}, {rPop, 1}, {rLuma, 1}, {rChroma, 1}, {rPattern, 1}}, {}} << false;
+    }
+    void keyPageStaysThroughFunctionReports()
+    {
+        QFETCH(QList<Bytes>, dumps);
+        QFETCH(bool, pipLit);
+        QVERIFY(deliverDump({{rF7Mode, 1}}));
+        QVERIFY(!m_panel->lumaPage()->isVisible());
+        w("btn_F7")->click();
+        QCOMPARE(nextCommand(), panelCommand(0x8B, {1}));
+        QVERIFY(m_panel->lumaPage()->isVisible());
+
+        for (Bytes record : dumps) {
+            record.insert(rF7Mode, 1);
+            QVERIFY(deliverDump(record));
+            QVERIFY(m_panel->lumaPage()->isVisible() && !m_panel->chromaPage()->isVisible());
+            QCOMPARE(face("btn_F7"), vyFace("green", "F7.png"));
+        }
+        QVERIFY(pipShows(pipLit));
+        QVERIFY(nothingSent());
+    }
+
+    // PIP lights and opens its page, and goes off and closes it, from a click
+    // or a dump; another function reported on takes it off. The chroma page F7
+    // opened stays open throughout.
+    void pipKeepsToItsOwnPage_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<QList<Bytes>>("dumps");  // after a click, if any
+        QTest::addColumn<bool>("pipLit");
+        QTest::newRow("click on") << true << QList<Bytes>{} << true;
+        QTest::newRow("click on, dump confirms") << true << QList<Bytes>{{{rPip, 1}}} << true;
+        QTest::newRow("dump on") << false << QList<Bytes>{{{rPip, 1}}} << true;
+        QTest::newRow("dump on, then off") << false << QList<Bytes>{{{rPip, 1}}, {}} << false;
+        QTest::newRow("dump on, then POP on") << false << QList<Bytes>{{{rPip, 1}}, {{rPip, 1}, {rPop, 1}}} << false;
+        QTest::newRow("click on, then off") << true << QList<Bytes>{} << false;
+    }
+    void pipKeepsToItsOwnPage()
+    {
+        QFETCH(bool, click);
+        QFETCH(QList<Bytes>, dumps);
+        QFETCH(bool, pipLit);
+        QVERIFY(deliverDump({{rF7Mode, 2}}));
+        w("btn_F7")->click();
+        QCOMPARE(nextCommand(), panelCommand(0x8C, {1}));
+        QVERIFY(m_panel->chromaPage()->isVisible() && pipShows(false));
+
+        if (click) {
+            w("btn_pip")->click();
+            QCOMPARE(nextCommand(), panelCommand(0x86, {1}));
+            QVERIFY(pipShows(true));
+            if (!pipLit) {
+                w("btn_pip")->click();
+                QCOMPARE(nextCommand(), panelCommand(0x86, {0}));
+            }
+        }
+        for (Bytes record : dumps) {
+            record.insert(rF7Mode, 2);
+            QVERIFY(deliverDump(record));
+        }
+        QVERIFY(pipShows(pipLit));
+        QVERIFY(m_panel->chromaPage()->isVisible() && !m_panel->lumaPage()->isVisible());
+        QCOMPARE(face("btn_F7"), vyFace("green", "F7.png"));
+        QVERIFY(nothingSent());
     }
 
     // ---- replies -----------------------------------------------------------

@@ -45,13 +45,14 @@ void EditionWindows::deleteWindows()
 void EditionWindows::showFunctionWindow(int open) const
 {
     QWidget* const windows[5] = {pip, pop, luma, chroma, pattern};
-    for (int i = 0; i < 5; ++i) {
-        QWidget* w = windows[i];
-        if (i + 1 == open) {
-            if (w->isHidden())
-                w->show();
-        } else if (!w->isHidden()) {
-            w->close();
-        }
-    }
+    for (int i = 0; i < 5; ++i)
+        showWindow(windows[i], i + 1 == open);
+}
+
+void EditionWindows::showWindow(QWidget* w, bool shown)
+{
+    if (shown && w->isHidden())
+        w->show();
+    else if (!shown && !w->isHidden())
+        w->close();
 }

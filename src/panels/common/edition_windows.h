@@ -38,4 +38,6 @@ struct EditionWindows {
     // one numbered open is shown, every other closed; any other number closes
     // them all. A window already so is left alone.
     void showFunctionWindow(int open) const;
+    // One window shown or closed; left alone when it already is.
+    static void showWindow(QWidget* w, bool shown);
 };

@@ -479,11 +479,12 @@ void Oriskan_NEW::set_Trans_Style(uint8_t kind, uint8_t current, uint8_t g1, uin
     showTransitions(lit);
 }
 
+// PIP is this panel's only function key; the key pages follow F7 alone.
 void Oriskan_NEW::set_Function_Enable(uint8_t f, bool pip_e, bool, bool, bool, bool)
 {
     const bool open = f == 1 && pip_e;
     on_Style_btnPIP(open);
-    m_pages.showFunctionWindow(open ? 1 : 0);
+    EditionWindows::showWindow(m_pages.pip, open);
 }
 
 void Oriskan_NEW::setF7Widget(uint8_t mode, bool state1, bool state2)

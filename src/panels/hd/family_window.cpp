@@ -370,10 +370,7 @@ void FamilyWindow::set_CAMMENU_Style(uchar on, uchar cam)
     on_Style_btnCamMeun(on == 1);
     m_kit.showRow(m_grpCam, on == 1 ? cameraKeyFor(cam) : -1);
     cam_menu_ctl(on == 1);
-    if (on == 1 && m_kit.pages.cam->isHidden())
-        m_kit.pages.cam->show();
-    else if (on != 1 && !m_kit.pages.cam->isHidden())
-        m_kit.pages.cam->close();
+    EditionWindows::showWindow(m_kit.pages.cam, on == 1);
 }
 
 void FamilyWindow::set_FTB_Style(uchar v) { m_ftb.follow(v); }
