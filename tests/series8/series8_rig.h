@@ -4,6 +4,7 @@
 // flashing key did.
 
 #include "druvela_workdata.h"
+#include "edition_frames.h"
 #include "panel_command.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 
@@ -136,3 +138,35 @@ inline Frames transitionFrames(int code)
 }
 
 inline QByteArray tbarFrame(int dir, int pos) { return panelCommand(0x82, {dir, pos}); }
+
+// Full-state replies and the serial line each gives a SET window (columns
+// reply, label). The serial is reply bytes 31..38; the checksum takes the
+// three bytes before the end.
+inline void addSerialLabelRows()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("label");
+    const auto serial = [](std::initializer_list<int> bytes, QMap<int, quint8> record = {}) {
+        int at = 31;
+        for (int b : bytes)
+            record.insert(at++ - 18, quint8(b));
+        return record;
+    };
+    const auto dump = [](const QMap<int, quint8>& record, int size) {
+        return EditionFrames::stateDump(record, 0, 0, size);
+    };
+    QTest::newRow("all zero, neighbours set")
+        << dump(serial({0, 0, 0, 0, 0, 0, 0, 0}, {{12, 0x77}, {21, 0x88}}), 160) << "SN:";
+    QTest::newRow("eight bytes") << dump(serial({0x01, 0x23, 0x45, 0x67, 0x89, 0xab, 0xcd, 0xef}), 160)
+                                 << "SN:1 23 45 67 89 ab cd ef ";
+    QTest::newRow("zeros left out") << dump(serial({0x12, 0, 0xff, 0, 0, 0, 0, 0x0a}), 160) << "SN:12 ff a ";
+    QTest::newRow("the smallest dump the panel applies")
+        << dump(serial({0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17}), 60) << "SN:10 11 12 13 14 15 16 17 ";
+    QTest::newRow("byte 38 just before the checksum") << dump(serial({1, 0, 0, 0, 0, 0, 0, 9}), 42) << "SN:1 9 ";
+    QTest::newRow("one byte short") << dump(serial({1, 0, 0, 0, 0, 0, 0, 9}), 41) << "SN:";
+    QTest::newRow("a request-sized reply") << dump({}, 20) << "SN:";
+}
+
+// The reply each serial row follows, so that every row's label is a change.
+inline QByteArray serialPrimer() { return EditionFrames::stateDump({{13, 0xaa}}); }
+inline QString serialPrimerLabel() { return QStringLiteral("SN:aa "); }

@@ -59,8 +59,8 @@ private slots:
     void disabledKeysCannotBePressed();
     void serialText_data();
     void serialText();
-    void serialLabelKeepsItsPlaceholder_data();
-    void serialLabelKeepsItsPlaceholder();
+    void serialLabelFromTheReply_data();
+    void serialLabelFromTheReply();
     void setWindowDeletedDuringAFlash();
     void childTypes();
     void buildAndDestroyTwice();
@@ -256,20 +256,18 @@ void tst_quillet_window::serialText()
     QCOMPARE(Series8Style::serialText(bytes), text);
 }
 
-void tst_quillet_window::serialLabelKeepsItsPlaceholder_data()
-{
-    QTest::addColumn<int>("size");
-    for (int size : {20, 56, 57, 160, 1056})
-        QTest::newRow(qPrintable(QString::number(size))) << size;
-}
+void tst_quillet_window::serialLabelFromTheReply_data() { addSerialLabelRows(); }
 
-void tst_quillet_window::serialLabelKeepsItsPlaceholder()
+void tst_quillet_window::serialLabelFromTheReply()
 {
-    QFETCH(int, size);
-    QSignalSpy own(panelLink(m_rig.panel), &Druvela_workdata::on_signals_allData);
-    m_wire->reply(EditionFrames::stateDump({{0, 0x12}, {20, 0x34}, {38, 0xff}}, 0, 0, size));
-    QVERIFY(own.wait(5000));
-    QCOMPARE(namedChild<QLabel>(set(), "label_SM")->text(), QStringLiteral("SN:00-00-00--00--00--00--00--00"));
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, label);
+    const QLabel* serial = namedChild<QLabel>(set(), "label_SM");
+    m_wire->reply(serialPrimer());
+    QTRY_COMPARE_WITH_TIMEOUT(serial->text(), serialPrimerLabel(), 10000);
+    m_wire->reply(reply);
+    QTRY_COMPARE_WITH_TIMEOUT(serial->text(), label, 10000);
+    QVERIFY(m_wire->nothingSent());
 }
 
 void tst_quillet_window::setWindowDeletedDuringAFlash()

@@ -91,6 +91,8 @@ private slots:
     void setWindow();
     void devTypeIdAimsEveryLayer();
     void repliesReachThePanelsOwnLayer();
+    void serialLabelFromTheReply_data();
+    void serialLabelFromTheReply();
     void reportedPipPosition_data();
     void reportedPipPosition();
     void pipSizeState_data();
@@ -346,8 +348,22 @@ void tst_venadro_window::repliesReachThePanelsOwnLayer()
     QCOMPARE(own.count(), 1);
     QCOMPARE(own.first().first().toByteArray(), dump);
     QCOMPARE(previews.count(), 0);
-    // The serial line keeps its placeholder: no reply byte is known to carry it.
-    QCOMPARE(setChild<QLabel>("label_SM")->text(), QStringLiteral("SN:00-00-00--00--00--00--00--00"));
+    // The serial bytes are zero: the line shows no serial.
+    QCOMPARE(setChild<QLabel>("label_SM")->text(), QStringLiteral("SN:"));
+    QVERIFY(m_wire->nothingSent());
+}
+
+void tst_venadro_window::serialLabelFromTheReply_data() { addSerialLabelRows(); }
+
+void tst_venadro_window::serialLabelFromTheReply()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, label);
+    const QLabel* serial = setChild<QLabel>("label_SM");
+    m_wire->reply(serialPrimer());
+    QTRY_COMPARE_WITH_TIMEOUT(serial->text(), serialPrimerLabel(), 10000);
+    m_wire->reply(reply);
+    QTRY_COMPARE_WITH_TIMEOUT(serial->text(), label, 10000);
     QVERIFY(m_wire->nothingSent());
 }
 

@@ -9,6 +9,22 @@ namespace Series8 {
 // 18..56. A dump without them all before its checksum is not applied in part.
 inline constexpr DevState::LastByte kStateDumpLastByte{DevState::kRecordStart + 38};
 
+// The serial number the SET windows show: reply bytes 31..38 (record bytes
+// 13..20, the first eight wipe-group bytes of the shared record), which no
+// series-8 decoder reads; every dump the panels apply holds them.
+inline constexpr int kSerialFirstByte = DevState::kRecordStart + 13;
+inline constexpr int kSerialSize = 8;
+inline constexpr DevState::LastByte kSerialLastByte{kSerialFirstByte + kSerialSize - 1};
+static_assert(kSerialLastByte.offset <= kStateDumpLastByte.offset, "the serial lies inside the applied dump");
+
+// The serial bytes of a full-state reply; none when they do not all lie before its checksum.
+inline QByteArray serialBytes(const QByteArray& reply)
+{
+    if (reply.size() < DevState::minDumpSize(kSerialLastByte))
+        return QByteArray();
+    return reply.mid(kSerialFirstByte, kSerialSize);
+}
+
 struct Resolution {
     int code;
     const char* text;

@@ -5,6 +5,7 @@
 #include "onlyfun.h"
 #include "series8_flash.h"
 #include "series8_style.h"
+#include "series8_tables.h"
 #include "widget_show.h"
 
 SetDialog::SetDialog(QWidget* parent, Druvela_workdata* ws)
@@ -35,7 +36,10 @@ void SetDialog::getDevIP(QString ip)
     ui->label_IP->setText(QStringLiteral("IP:") + ip);
 }
 
-void SetDialog::on_toRead_QuilletSMDtat(QByteArray const&) {}
+void SetDialog::on_toRead_QuilletSMDtat(QByteArray const& data)
+{
+    Show::text(ui->label_SM, Series8Style::serialText(Series8::serialBytes(data)));
+}
 
 void SetDialog::Delay_MSec(unsigned int ms)
 {

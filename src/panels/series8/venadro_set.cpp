@@ -5,6 +5,7 @@
 #include "onlyfun.h"
 #include "series8_flash.h"
 #include "series8_style.h"
+#include "series8_tables.h"
 #include "widget_show.h"
 
 #include <QDateTime>
@@ -36,7 +37,10 @@ void Set::getDevIP(QString ip)
     ui->label_IP->setText(QStringLiteral("IP:") + ip);
 }
 
-void Set::on_toRead_QuilletSMDtat(QByteArray const&) {}
+void Set::on_toRead_QuilletSMDtat(QByteArray const& data)
+{
+    Show::text(ui->label_SM, Series8Style::serialText(Series8::serialBytes(data)));
+}
 
 void Set::setPIP_S_V(int size) { m_pipSize = size; }
 void Set::setPIP_size_unlock_falg_slots(bool on) { m_pipSizeUnlocked = on; }
