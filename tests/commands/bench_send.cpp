@@ -1,5 +1,6 @@
 // The cost of one command on the wire: the full send path (frame, debug line to a file, datagram)
-// beside a bare sendto of the same 21 bytes, and the dispatch of a 160-byte state reply.
+// beside a bare sendto of the same 21 bytes, the dispatch of a 160-byte state reply, and the
+// same reply's whole way from the socket to its signal.
 // Run inside tools/netns-run: it sends to 127.0.0.2 only.
 
 #include "bench_ratio.h"
@@ -59,6 +60,26 @@ void BM_DispatchState160(benchmark::State& state)
     benchmark::DoNotOptimize(seen);
 }
 BENCHMARK(BM_DispatchState160);
+
+// A reply written to the command port until its signal has been raised: the read, the
+// hand-over and the dispatch, with the event loop turning as it does in the program.
+void BM_ReplyThroughSocket(benchmark::State& state)
+{
+    QByteArray reply(160, '\0');
+    SWITCHER_DATA::None_Char_Data(reply.data(), 0xA5, 0xFF, 0x0A);
+    reply[2] = char(160);
+    QUdpSocket device;
+    long seen = 0;
+    auto conn = QObject::connect(g_dev, &Druvela_workdata::on_signals_allData, [&seen](const QByteArray&) { ++seen; });
+    for (auto _ : state) {
+        const long before = seen;
+        device.writeDatagram(reply, QHostAddress::LocalHost, 7000);
+        while (seen == before)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QObject::disconnect(conn);
+}
+BENCHMARK(BM_ReplyThroughSocket);
 
 } // namespace
 
