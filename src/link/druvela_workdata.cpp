@@ -1,10 +1,10 @@
 #include "druvela_workdata.h"
 
 #include "bytes.h"
+#include "datagram_queue.h"
 #include "his_replies.h"
 
 #include <QDebug>
-#include <QPointer>
 #include <QStringBuilder>
 #include <QUdpSocket>
 
@@ -84,6 +84,11 @@ void Druvela_workdata::initUdp()
     // A failed bind leaves a socket that can still send; replies then simply never arrive.
     m_cmdSocket->bind(QHostAddress::AnyIPv4, MCU_UDP_FRAME::PORT, QAbstractSocket::ShareAddress);
     connect(m_cmdSocket, &QUdpSocket::readyRead, this, &Druvela_workdata::ReceiveData);
+    connect(receivedQueue(), &DatagramQueue::datagramReady, this,
+            [this](int source, const QByteArray& datagram, const QHostAddress&) {
+                if (source == FromCommand)
+                    CheckReceiveData(datagram);
+            });
 }
 
 // ---- targets ----
@@ -588,26 +593,11 @@ void Druvela_workdata::SendCMDHDR_CFG(unsigned char cfg) { sendShort(Board::Main
 
 // ---- replies ----
 
+// The receivers run later, from the queue: a reply's handling may wait or close its panel,
+// which must not happen inside the socket's own notification.
 void Druvela_workdata::ReceiveData()
 {
-    QPointer<Druvela_workdata> self(this);
-    QByteArray datagram;
-    QHostAddress sender;
-    quint16 senderPort = 0;
-    while (m_cmdSocket->hasPendingDatagrams()) {
-        datagram.resize(int(qBound<qint64>(0, m_cmdSocket->pendingDatagramSize(), 65536)));
-        const qint64 n = m_cmdSocket->readDatagram(datagram.data(), datagram.size(), &sender, &senderPort);
-        if (n < 0)
-            break;
-        // An empty datagram is consumed by the read; the ones behind it still deserve a look.
-        if (n == 0)
-            continue;
-        datagram.resize(int(n));
-        CheckReceiveData(datagram);
-        // A receiver may have closed the panel that owns us.
-        if (!self)
-            return;
-    }
+    receivedQueue()->readPending(m_cmdSocket, FromCommand);
 }
 
 void Druvela_workdata::CheckReceiveData(QByteArray const& data)

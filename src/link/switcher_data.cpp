@@ -1,6 +1,7 @@
 #include "switcher_data.h"
 
 #include "bytes.h"
+#include "datagram_queue.h"
 
 #include <QDate>
 #include <QDebug>
@@ -39,9 +40,15 @@ QString devInfoIp(const DevInfo_DATA& rec)
 SWITCHER_DATA::SWITCHER_DATA(QObject* parent)
     : QObject(parent)
     , m_udpSocket(new QUdpSocket(this))
+    , m_received(new DatagramQueue(this))
     , m_clock([] { return QDateTime::currentDateTime(); })
 {
     std::memset(m_devTable, 0, sizeof m_devTable);
+    connect(m_received, &DatagramQueue::datagramReady, this,
+            [this](int source, const QByteArray& datagram, const QHostAddress& sender) {
+                if (source == FromDiscovery)
+                    MYanalysis(sender, datagram);
+            });
 }
 
 SWITCHER_DATA::~SWITCHER_DATA() = default;
@@ -242,21 +249,7 @@ void SWITCHER_DATA::setSearcheQuipment()
 
 void SWITCHER_DATA::ReceiveDatagram()
 {
-    while (m_udpSocket->hasPendingDatagrams()) {
-        const qint64 size = m_udpSocket->pendingDatagramSize();
-        if (size < 0)
-            break;
-        QByteArray datagram(static_cast<int>(size), '\0');
-        QHostAddress sender;
-        // An empty datagram must still be read, or the socket stops announcing the next ones.
-        const qint64 got = m_udpSocket->readDatagram(datagram.data(), size, &sender);
-        if (got < 0)
-            break;
-        if (got == 0)
-            continue;
-        datagram.truncate(static_cast<int>(got));
-        MYanalysis(sender, datagram);
-    }
+    m_received->readPending(m_udpSocket, FromDiscovery);
 }
 
 void SWITCHER_DATA::MYanalysis(QHostAddress sender, QByteArray datagram)
@@ -269,7 +262,7 @@ void SWITCHER_DATA::MYanalysis(QHostAddress sender, QByteArray datagram)
     Get_Bind_Dev(sender, datagram);
 }
 
-void SWITCHER_DATA::logAnswer(const QHostAddress& sender, const QByteArray& datagram) const
+void SWITCHER_DATA::logAnswer(const QHostAddress& sender, const QByteArray& datagram)
 {
     qDebug() << "addrIP:" << QHostAddress(sender.toIPv4Address()).toString();
     qDebug() << "data:" << toSpacedHex(datagram);

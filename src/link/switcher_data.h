@@ -11,6 +11,7 @@
 #include <QString>
 #include <functional>
 
+class DatagramQueue;
 class QUdpSocket;
 
 // Layout of every datagram exchanged with a switcher:
@@ -174,6 +175,9 @@ public:
     // The discovery request for a given moment; pure, for tests and the stand-in switcher.
     static QByteArray discoveryRequest(const QDateTime& when);
 
+    // Datagrams read from this link's sockets and not yet handed on.
+    const DatagramQueue& receivedDatagrams() const { return *m_received; }
+
 public slots:
     void ReceiveDatagram();
 
@@ -183,10 +187,17 @@ signals:
 protected:
     QUdpSocket* discoverySocket() const { return m_udpSocket; }
 
+    // Every socket of one link reads into one queue, so replies and answers are handled in the
+    // order they arrived, one at a time; the tag says which socket a datagram came from.
+    enum DatagramSource { FromDiscovery, FromCommand };
+    DatagramQueue* receivedQueue() const { return m_received; }
+
 private:
-    void logAnswer(const QHostAddress& sender, const QByteArray& datagram) const;
+    // Static: it follows sigend_datapack, whose receiver may have deleted this object.
+    static void logAnswer(const QHostAddress& sender, const QByteArray& datagram);
 
     QUdpSocket* m_udpSocket = nullptr;
+    DatagramQueue* m_received = nullptr;
     QNetworkInterface m_card;
     bool m_bound = false;
     int m_devCount = 0;

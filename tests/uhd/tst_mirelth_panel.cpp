@@ -14,8 +14,11 @@
 #include "key_page.h"
 #include "mirelth.h"
 #include "pattern_page.h"
+#include "window_placement.h"
 
 #include <QElapsedTimer>
+
+#include <functional>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QComboBox>
@@ -57,7 +60,8 @@ class tst_mirelth_panel : public QObject, private PanelKit<Mirelth>
     Q_OBJECT
 
 public:
-    tst_mirelth_panel() : PanelKit({"formAndConstruction", "closeDuringTheFlashOfADump", "endOfRun"}) {}
+    tst_mirelth_panel() : PanelKit({"formAndConstruction", "closeDuringTheFlashOfADump", "exitDuringTheShiftFlashOfAReceivedDump",
+                                     "endOfRun"}) {}
 
 private:
     QStringList litKeys(const QStringList& names) const
@@ -102,6 +106,19 @@ private:
         });
         QTest::mouseClick(key(name), Qt::LeftButton);
         return d;
+    }
+
+    // Runs act once, from a timer, as soon as the key shows the face (a flash has begun).
+    void onceShowing(QTimer& watch, const char* name, const QString& face, std::function<void()> act)
+    {
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, this, [this, &watch, name, face, act] {
+            if (m_panel && styleOf(name) == face) {
+                watch.stop();
+                act();
+            }
+        });
+        watch.start();
     }
 
 private slots:
@@ -684,6 +701,74 @@ private slots:
         QTimer::singleShot(0, this, [this] { delete m_panel.data(); });
         m_panel->getDate(dump({{rPvw, 6}, {rStorage, 1}, {rCh3Level, 50}}));
         QVERIFY(m_panel.isNull() && menu.isNull());
+        QVERIFY(!updateDevStateEnable);
+        QVERIFY(m_device->nothingSent());
+    }
+
+    // Two dumps over the wire, the second sent with the first or during its SHIFT flash: the
+    // second is applied once the first has finished, so the panel ends showing it whole.
+    void dumpsOverTheWireInArrivalOrder_data()
+    {
+        QTest::addColumn<bool>("duringTheFlash");
+        QTest::newRow("sent together") << false;
+        QTest::newRow("second sent during the flash") << true;
+    }
+    void dumpsOverTheWireInArrivalOrder()
+    {
+        QFETCH(bool, duringTheFlash);
+        shift(true);
+        m_rig.quietly("verticalSlider_3", 10);
+        const QByteArray first = dump(withGroups({{rMode, 1}, {rPvw, 3}, {rPgm, 2}, {rRate, 0}, {rStorage, 1},
+                                                  {rCh3Level, 40}, {rStill, 0x01}}));
+        const QByteArray second = dump(withGroups({{rMode, 1}, {rPvw, 1}, {rPgm, 5}, {rRate, 2}, {rStorage, 2},
+                                                   {rCh3Level, 70}, {rStill, 0x10}}));
+        // Connected after the panel's decoder: sees each dump once the panel has applied it.
+        QList<QByteArray> finished;
+        bool firstWhole = false;
+        connect(fun(), &onlyFun::getDateSignals, this, [&](const QByteArray& by) {
+            if (finished.isEmpty())
+                firstWhole = lit("btn_pgm_2") && lit("btn_rate1") && lit("btnUSB_EXIT") && lit("btn_pgm_Still")
+                             && slider("verticalSlider_3")->value() == 40;
+            finished << by;
+        });
+        QTimer watch;
+        if (duringTheFlash)
+            onceShowing(watch, "btn_pvw_3", face('c', ":/images/Kavrelo/yellow/3.bmp"), [&] { m_device->reply(second); });
+        m_device->reply(first);
+        if (!duringTheFlash)
+            m_device->reply(second);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 5000);
+        disconnect(fun(), &onlyFun::getDateSignals, this, nullptr);
+        QCOMPARE(finished, (QList<QByteArray>{first, second}));
+        QVERIFY(firstWhole);
+        QVERIFY(lit("btn_pgm_5") && !lit("btn_pgm_2"));
+        QVERIFY(lit("btn_rate3") && !lit("btn_rate1"));
+        QVERIFY(lit("btnSSD_EXIT") && !lit("btnUSB_EXIT"));
+        QVERIFY(lit("btn_pvw_Still") && !lit("btn_pgm_Still"));
+        QCOMPARE(slider("verticalSlider_3")->value(), 70);
+        QVERIFY2(m_device->nothingSent(), "a dump over the wire was echoed");
+    }
+
+    // EXIT during the SHIFT flash of a dump that came over the wire, with the opener's end in
+    // place (close, then deleteLater): the panel and its command layer go while the flash waits,
+    // the dump queued behind it is never applied, and nothing is sent.
+    void exitDuringTheShiftFlashOfAReceivedDump()
+    {
+        shift(true);
+        QPointer<QWidget> menu(m_panel->mainMenu());
+        QWidget search;
+        int backToSearch = 0;
+        WindowPlacement::showDormantPanel(m_panel.data(), &search, &Mirelth::ExitSignals,
+                                          WindowPlacement::PanelEnd::Close, [&backToSearch] { ++backToSearch; });
+        QTimer watch;
+        onceShowing(watch, "btn_pvw_5", face('c', ":/images/Kavrelo/yellow/5.bmp"),
+                    [this] { QTest::mouseClick(key("btn_exit"), Qt::LeftButton); });
+        m_device->reply(dump({{rPvw, 5}, {rStorage, 1}, {rCh3Level, 50}}));
+        m_device->reply(dump({{rPvw, 6}, {rStorage, 2}}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_panel.isNull(), 5000);
+        QVERIFY(!watch.isActive());
+        QVERIFY(menu.isNull());
+        QCOMPARE(backToSearch, 1);
         QVERIFY(!updateDevStateEnable);
         QVERIFY(m_device->nothingSent());
     }
