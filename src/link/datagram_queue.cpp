@@ -24,7 +24,7 @@ void DatagramQueue::readPending(QUdpSocket* socket, int source)
             break;
         if (got < MCU_UDP_FRAME::MIN_LEN || got > MCU_UDP_FRAME::MAX_REPLY_LEN)
             continue;
-        if (size_t(m_waiting.size()) >= size_t(kBound)) {
+        if (m_waiting.size() >= size_t(kBound)) {
             ++m_dropped;
             continue;
         }

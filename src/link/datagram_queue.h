@@ -29,6 +29,7 @@ public:
     void readPending(QUdpSocket* socket, int source);
 
     int size() const { return int(m_waiting.size()); }
+    // The most that ever waited at once, and how many were dropped past the bound.
     int largestSize() const { return m_largest; }
     quint64 dropped() const { return m_dropped; }
 
